@@ -1,0 +1,14 @@
+#pragma once
+
+#include <arith/address.h>
+
+#include <string>
+
+namespace quiz {
+
+// "a.b.c.d/n": a block as the learner sees it.
+inline std::string BlockText(arith::AddressValue start, arith::PrefixLength n) {
+    return arith::CDotted(start) + '/' + arith::WholeNumberText(n);
+}
+
+} // namespace quiz
