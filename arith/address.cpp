@@ -1,41 +1,47 @@
 #include "arith/address.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 
 namespace arith {
 
+namespace {
+
+constexpr std::size_t kMaxDigits = 20; // of a 64-bit whole number
+
+char* WriteWholeNumber(char* out, double x) {
+    return std::to_chars(out, out + kMaxDigits, static_cast<std::uint64_t>(x)).ptr;
+}
+
+} // namespace
+
 std::string WholeNumberText(double x) {
-    char digits[24];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(x)).ptr;
-    return {digits, end};
+    std::array<char, kMaxDigits> digits{};
+    return {digits.data(), WriteWholeNumber(digits.data(), x)};
 }
 
 std::string CDotted(AddressValue x) {
-    const double g1 = Int(x / 256 / 256 / 256);
-    double r = x - g1 * 256 * 256 * 256;
-    const double g2 = Int(r / 256 / 256);
-    r -= g2 * 256 * 256;
-    const double g3 = Int(r / 256);
-    r -= g3 * 256;
-    const double g4 = Int(r);
+    // For a whole number from 0 to 2^32 - 1, dividing by 256 and rounding down is a shift by 8.
+    const auto value = static_cast<std::uint64_t>(x);
+    const std::uint64_t groups[] = {value >> 24U, (value >> 16U) & 0xFFU, (value >> 8U) & 0xFFU,
+                                    value & 0xFFU};
 
-    std::string text;
-    text.reserve(15);
-    text += WholeNumberText(g1);
-    text += '.';
-    text += WholeNumberText(g2);
-    text += '.';
-    text += WholeNumberText(g3);
-    text += '.';
-    text += WholeNumberText(g4);
-    return text;
+    std::array<char, 4 * (kMaxDigits + 1)> text{};
+    char* end = text.data();
+    for (const std::uint64_t group : groups) {
+        if (end != text.data()) {
+            *end++ = '.';
+        }
+        end = std::to_chars(end, end + kMaxDigits, group).ptr;
+    }
+    return {text.data(), end};
 }
 
 AddressValue NetBase(AddressValue x, PrefixLength n) {
-    const double blockSize = std::exp2(32 - n);
-    const double k = Int(x / blockSize);
+    const double blockSize = PowerOfTwo(32 - n);
+    // Multiplying by the reciprocal of a power of two is exactly dividing by it, and cheaper.
+    const double k = Int(x * PowerOfTwo(n - 32));
     // The 0.01 guards the product against landing a hair below a whole number.
     return Int(blockSize * k + 0.01);
 }

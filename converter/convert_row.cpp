@@ -2,18 +2,20 @@
 
 #include "converter/dotted_text.h"
 
+#include <utility>
+
 namespace converter {
 
 void ConvertRow(ConverterRow& row) {
     switch (row.BarValue()) {
     case kToDecimal:
         if (auto decimal = BinaryToDecimal(row.BinaryText())) {
-            row.SetDecimalText(*decimal);
+            row.SetDecimalText(std::move(*decimal));
         }
         break;
     case kToBinary:
         if (auto binary = DecimalToBinary(row.DecimalText())) {
-            row.SetBinaryText(*binary);
+            row.SetBinaryText(std::move(*binary));
         }
         break;
     default:

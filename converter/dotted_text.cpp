@@ -43,7 +43,7 @@ std::optional<std::u32string> BinaryToDecimal(std::u32string_view binary) {
         return std::nullopt;
     }
     std::u32string decimal;
-    decimal.reserve(binary.size() + binary.size() / 2);
+    decimal.reserve(binary.size()); // enough unless the text is mostly dots
     bool first = true;
     const bool complete = ForEachPart(binary, [&](std::u32string_view part) {
         const auto value = arith::CDecimal(part);

@@ -6,9 +6,11 @@
 
 namespace quiz {
 
-// "a.b.c.d/n": a block as the learner sees it.
-inline std::string BlockText(arith::AddressValue start, arith::PrefixLength n) {
-    return arith::CDotted(start) + '/' + arith::WholeNumberText(n);
+// "a.b.c.d/n": a block as the learner sees it. Written over text so that its buffer is reused.
+inline void WriteBlockText(std::string& text, arith::AddressValue start, arith::PrefixLength n) {
+    text = arith::CDotted(start);
+    text += '/';
+    text += arith::WholeNumberText(n);
 }
 
 } // namespace quiz

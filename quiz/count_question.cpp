@@ -14,7 +14,7 @@ void CountQuestion(QuizRound& round, RandomSource& source) {
     const arith::AddressValue host = RandomHost(source);
     // The power bends the choice toward long prefixes: n = 32 about 9 times in 100.
     const double n = Int(std::pow(static_cast<double>(source.Draw()), 0.33) * 33);
-    round.questionLine = BlockText(arith::NetBase(host, n), n);
+    WriteBlockText(round.questionLine, arith::NetBase(host, n), n);
 
     // Option 0 stands for prefix length t, the others for t-1, t-2, t-3; one of them is n.
     double t = 0;
@@ -24,12 +24,12 @@ void CountQuestion(QuizRound& round, RandomSource& source) {
 
     for (std::size_t i = 0; i < kOptionCount; ++i) {
         const double v = t - static_cast<double>(i);
-        double count = std::exp2(32 - v);
+        double count = arith::PowerOfTwo(32 - v);
         if (v == n) {
             round.verdicts[i].Set(kTrue);
         } else if (const float u = source.Draw(); v < 31 && u > 0.7F) {
             // One and a half block sizes: no power of two.
-            count += std::exp2(31 - v);
+            count += arith::PowerOfTwo(31 - v);
             round.verdicts[i].Set(kSilly);
         } else {
             round.verdicts[i].Set(kFalse);

@@ -14,20 +14,21 @@ constexpr int kMaxAttempts = 100;
 constexpr double kTopAddress = 4294967295.0;
 
 struct RangeOption {
-    double n = 0;     // prefix length, 0 to 29
-    double start = 0; // first address of the offered block, -2^32 to 2^32 before clamping
+    double n = 0;         // prefix length, 0 to 29
+    double hostBlock = 0; // first address of the block of length n that holds the host
+    double start = 0;     // first address of the offered block, -2^32 to 2^32 before clamping
 };
 
 // The block of length n that holds the host, left in place or moved one block down or up.
 RangeOption MakeOption(arith::AddressValue host, RandomSource& source) {
     RangeOption option;
     option.n = Int(source.Draw() * 30.0);
-    const double base = arith::NetBase(host, option.n);
+    option.hostBlock = arith::NetBase(host, option.n);
     float shift = static_cast<float>(Int(source.Draw() * 4.0F)) - 1; // -1, 0, 1 or 2
     if (shift > 1) {
         shift = 1;
     }
-    option.start = base + shift * std::exp2(32 - option.n);
+    option.start = option.hostBlock + shift * arith::PowerOfTwo(32 - option.n);
     if (option.start < 0) {
         option.start = 0;
     }
@@ -73,7 +74,7 @@ void RangeQuestion(QuizRound& round, RandomSource& source) {
         for (std::size_t i = 0; i < kOptionCount; ++i) {
             RangeOption& option = options[i];
             option = MakeOption(host, source);
-            if (arith::NetBase(option.start, option.n) == arith::NetBase(host, option.n)) {
+            if (arith::NetBase(option.start, option.n) == option.hostBlock) {
                 round.verdicts[i].Set(kTrue);
                 ++correctCount;
             } else {
@@ -85,7 +86,7 @@ void RangeQuestion(QuizRound& round, RandomSource& source) {
         }
     }
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        round.options[i] = BlockText(options[i].start, options[i].n);
+        WriteBlockText(round.options[i], options[i].start, options[i].n);
     }
 }
 

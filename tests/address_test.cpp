@@ -16,6 +16,17 @@ TEST(Int, RoundsTowardMinusInfinity) {
     EXPECT_EQ(arith::Int(-0.25), -1);
     EXPECT_EQ(arith::Int(2.99), 2);
     EXPECT_EQ(arith::Int(-3), -3);
+    EXPECT_EQ(arith::Int(-0.0), 0);
+    EXPECT_EQ(arith::Int(4294967295.999), 4294967295);
+    EXPECT_EQ(arith::Int(-4294967296.5), -4294967297);
+    EXPECT_EQ(arith::Int(0x1p60 + 0x1p9), 0x1p60 + 0x1p9);
+    EXPECT_EQ(arith::Int(-0x1p52 - 1), -0x1p52 - 1);
+}
+
+TEST(PowerOfTwo, IsExactForEveryWholeExponent) {
+    for (int e = -1100; e <= 1100; ++e) {
+        ASSERT_EQ(arith::PowerOfTwo(e), std::ldexp(1.0, e)) << e;
+    }
 }
 
 TEST(CDotted, WritesFourPlainDecimalGroups) {

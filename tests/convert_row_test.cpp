@@ -15,13 +15,13 @@ public:
         : decimal_(std::move(decimal)), binary_(std::move(binary)) {}
 
     std::u32string DecimalText() const override { return decimal_; }
-    void SetDecimalText(const std::u32string& text) override {
-        decimal_ = text;
+    void SetDecimalText(std::u32string text) override {
+        decimal_ = std::move(text);
         ++writes;
     }
     std::u32string BinaryText() const override { return binary_; }
-    void SetBinaryText(const std::u32string& text) override {
-        binary_ = text;
+    void SetBinaryText(std::u32string text) override {
+        binary_ = std::move(text);
         ++writes;
     }
     int BarValue() const override { return bar_; }

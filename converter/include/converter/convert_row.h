@@ -17,9 +17,9 @@ public:
     virtual ~ConverterRow() = default;
 
     [[nodiscard]] virtual std::u32string DecimalText() const = 0;
-    virtual void SetDecimalText(const std::u32string& text) = 0;
+    virtual void SetDecimalText(std::u32string text) = 0;
     [[nodiscard]] virtual std::u32string BinaryText() const = 0;
-    virtual void SetBinaryText(const std::u32string& text) = 0;
+    virtual void SetBinaryText(std::u32string text) = 0;
     [[nodiscard]] virtual int BarValue() const = 0;
     // May call ConvertRow again for this row before it returns, as a toolkit reporting the
     // change would.
