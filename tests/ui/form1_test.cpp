@@ -1,0 +1,304 @@
+// The window as a learner meets it, on Qt's offscreen platform.
+#include <ui/form1.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+enum class Kind { Button, Label, TextBox, ScrollBar };
+
+const char* KindName(Kind kind) {
+    switch (kind) {
+    case Kind::Button:
+        return "QPushButton";
+    case Kind::Label:
+        return "QLabel";
+    case Kind::TextBox:
+        return "QLineEdit";
+    case Kind::ScrollBar:
+        return "QScrollBar";
+    }
+    return "";
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    ui::Form1* form_ = nullptr;
+
+    template <typename T> T* Find(const QString& name) const {
+        auto* control = form_->findChild<T*>(name);
+        if (control == nullptr) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return control;
+    }
+    QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
+    QLabel* Verdict(int i) const { return Label(QStringLiteral("lblSolution(%1)").arg(i)); }
+    QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
+    QLineEdit* Box(const QString& name) const { return Find<QLineEdit>(name); }
+    QScrollBar* Bar(int row) const {
+        return Find<QScrollBar>(QStringLiteral("HScroll1(%1)").arg(row));
+    }
+
+    QList<bool> VisibleVerdicts() const {
+        QList<bool> visible;
+        for (int i = 0; i < 4; ++i) {
+            visible << Verdict(i)->isVisible();
+        }
+        return visible;
+    }
+
+    static void ClickHalf(QScrollBar* bar, bool left) {
+        const int x = left ? bar->width() / 4 : bar->width() * 3 / 4;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
+    }
+
+private slots:
+    void init() {
+        form_ = new ui::Form1;
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_));
+    }
+    void cleanup() {
+        delete form_;
+        form_ = nullptr;
+    }
+
+    void controlsStandWhereTheTableSays_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("text"); // at creation; empty where the quiz replaces it
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<int>("alignment"); // Qt::AlignmentFlag horizontal part, 0 for none
+
+        const QString comic = QStringLiteral("Comic Sans MS");
+        const QString sans = QStringLiteral("MS Sans Serif");
+        const int left = Qt::AlignLeft;
+        const int centre = Qt::AlignHCenter;
+        auto row = [](const char* name, Kind kind, const char* text, QRect twips,
+                      const QString& family, qreal points, int alignment) {
+            QTest::newRow(name) << kind << QString::fromLatin1(text) << twips << family << points
+                                << alignment;
+        };
+        row("cmdQuestion(0)", Kind::Button, "New Type 1", {840, 240, 2655, 735}, comic, 17.25, 0);
+        row("cmdQuestion(1)", Kind::Button, "New Type 2", {3960, 240, 2655, 735}, comic, 17.25, 0);
+        row("cmdQuestion(2)", Kind::Button, "New Type 3", {7080, 240, 2655, 735}, comic, 17.25, 0);
+        row("lblQuestion", Kind::Label, "", {360, 1320, 10215, 615}, comic, 20.25, left);
+        row("lblAQuestion", Kind::Label, "", {1920, 2160, 6855, 735}, comic, 29.25, centre);
+        const char* letters[] = {"a) ", "b) ", "c) ", "d) "};
+        for (int i = 0; i < 4; ++i) {
+            const int top = 3600 + 840 * i;
+            const QByteArray n = QByteArray::number(i);
+            row("Label2(" + n + ")", Kind::Label, letters[i], {480, top, 615, 735}, comic, 29.25,
+                left);
+            row("lblAnsA(" + n + ")", Kind::Label, "", {1560, top, 5415, 735}, comic, 29.25, left);
+            row("Command2(" + n + ")", Kind::Button, "Select", {7320, top, 1215, 615}, comic, 17.25,
+                0);
+            row("lblSolution(" + n + ")", Kind::Label, "", {8880, top, 2055, 615}, comic, 19.5,
+                left);
+        }
+        for (int r = 0; r < 2; ++r) {
+            const int top = 7860 + 600 * r;
+            const QByteArray n = QByteArray::number(r);
+            row("txtDecimal(" + n + ")", Kind::TextBox, "255.255.255.255", {480, top, 3135, 495},
+                sans, 13.5, centre);
+            row("HScroll1(" + n + ")", Kind::ScrollBar, "", {3840, top + 120, 495, 255}, {}, 0, 0);
+            row("txtBinary(" + n + ")", Kind::TextBox, "00000000.00000000.00000000.00000000",
+                {4560, top, 6195, 495}, sans, 13.5, centre);
+        }
+    }
+
+    void controlsStandWhereTheTableSays() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, text);
+        QFETCH(QRect, twips);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(int, alignment);
+
+        auto* control = Find<QWidget>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(control->inherits(KindName(kind)));
+        QCOMPARE(control->geometry(),
+                 QRect(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel,
+                       twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel));
+        QVERIFY(control->isEnabled());
+        if (!family.isEmpty()) {
+            QCOMPARE(control->font().family(), family);
+            QCOMPARE(control->font().pointSizeF(), points);
+            QCOMPARE(control->font().weight(), QFont::Normal);
+            QVERIFY(!control->font().italic() && !control->font().underline());
+        }
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        }
+        if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            QCOMPARE(int(box->alignment() & Qt::AlignHorizontal_Mask), alignment);
+            QVERIFY(box->maxLength() > 1'000'000);
+        }
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QVERIFY(!button->isDefault());
+            QVERIFY(button->shortcut().isEmpty());
+        }
+        if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+            QCOMPARE(bar->minimum(), 0);
+            QCOMPARE(bar->maximum(), 2);
+            QCOMPARE(bar->value(), 1);
+            QCOMPARE(bar->singleStep(), 1);
+            QCOMPARE(bar->pageStep(), 1);
+        }
+        if (!text.isEmpty()) {
+            const QString shown = kind == Kind::Button ? qobject_cast<QPushButton*>(control)->text()
+                                  : kind == Kind::TextBox
+                                      ? qobject_cast<QLineEdit*>(control)->text()
+                                      : qobject_cast<QLabel*>(control)->text();
+            QCOMPARE(shown, text);
+        }
+    }
+
+    void windowHasItsCaptionAndClientArea() {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Orwin's Bramblet"));
+        QCOMPARE(form_->size(), QSize(762, 616));
+        QVERIFY(!form_->windowIcon().isNull());
+        QVERIFY(form_->windowIcon().availableSizes().contains(QSize(16, 16)));
+    }
+
+    void startsWithAHiddenMatchingQuestionAndFocusOnNewType1() {
+        QCOMPARE(Label("lblQuestion")->text(),
+                 QStringLiteral("Which of these IP addresses matches:"));
+        QVERIFY(Label("lblAQuestion")->text().contains('/'));
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, false, false, false}));
+        QCOMPARE(QApplication::focusWidget(), Button("cmdQuestion(0)"));
+    }
+
+    void tabVisitsTheControlsInTheirOrder() {
+        const QStringList expected = {
+            "Command2(0)",    "Command2(1)",   "Command2(2)",   "Command2(3)", "cmdQuestion(1)",
+            "cmdQuestion(2)", "txtDecimal(0)", "txtBinary(0)",  "HScroll1(0)", "HScroll1(1)",
+            "txtBinary(1)",   "txtDecimal(1)", "cmdQuestion(0)"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void selectRevealsOneVerdictAndAQuestionButtonHidesThemAll() {
+        QTest::mouseClick(Button("Command2(2)"), Qt::LeftButton);
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, false, true, false}));
+        QTest::mouseClick(Button("Command2(2)"), Qt::LeftButton);
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, false, true, false}));
+
+        const QString verdict = Verdict(2)->text();
+        QVERIFY(QStringList({"True", "Too Small", "Too Big"}).contains(verdict));
+        const QColor colour = Verdict(2)->palette().color(QPalette::WindowText);
+        QCOMPARE(colour, verdict == "True" ? QColor(0, 128, 0) : QColor(128, 0, 0));
+
+        QTest::mouseClick(Button("cmdQuestion(2)"), Qt::LeftButton);
+        QCOMPARE(Label("lblQuestion")->text(),
+                 QStringLiteral("How many IP addresses are contained in the range:"));
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, false, false, false}));
+    }
+
+    void eachQuestionButtonPosesItsType_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("New Type 1") << "cmdQuestion(0)"
+                                    << "Which of these IP addresses matches:";
+        QTest::newRow("New Type 2") << "cmdQuestion(1)"
+                                    << "Which of these ranges includes:";
+        QTest::newRow("New Type 3") << "cmdQuestion(2)"
+                                    << "How many IP addresses are contained in the range:";
+    }
+
+    void eachQuestionButtonPosesItsType() {
+        QFETCH(QString, button);
+        QFETCH(QString, question);
+        QTest::mouseClick(Button(button), Qt::LeftButton);
+        QCOMPARE(Label("lblQuestion")->text(), question);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(!Label(QStringLiteral("lblAnsA(%1)").arg(i))->text().isEmpty());
+        }
+    }
+
+    void spaceAndEnterClickTheFocusedButtonButEnterInABoxDoesNothing() {
+        Button("Command2(1)")->setFocus();
+        QTest::keyClick(Button("Command2(1)"), Qt::Key_Space);
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, true, false, false}));
+        Button("Command2(3)")->setFocus();
+        QTest::keyClick(Button("Command2(3)"), Qt::Key_Return);
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, true, false, true}));
+
+        const QString line = Label("lblAQuestion")->text();
+        Box("txtDecimal(0)")->setFocus();
+        QTest::keyClick(Box("txtDecimal(0)"), Qt::Key_Return);
+        QTest::keyClick(Box("txtDecimal(0)"), Qt::Key_Escape);
+        QCOMPARE(VisibleVerdicts(), QList<bool>({false, true, false, true}));
+        QCOMPARE(Label("lblAQuestion")->text(), line);
+    }
+
+    void convertersStartUnconvertedAndALeftArrowConvertsItsRowOnly() {
+        QCOMPARE(Box("txtDecimal(1)")->text(), QStringLiteral("255.255.255.255"));
+        ClickHalf(Bar(1), true);
+        QCOMPARE(Box("txtDecimal(1)")->text(), QStringLiteral("0.0.0.0"));
+        QCOMPARE(Bar(1)->value(), 1);
+        QCOMPARE(Box("txtDecimal(0)")->text(), QStringLiteral("255.255.255.255"));
+        QCOMPARE(Box("txtBinary(0)")->text(),
+                 QStringLiteral("00000000.00000000.00000000.00000000"));
+
+        // Back at rest, the same arrow converts again at once.
+        Box("txtBinary(1)")->setText(QStringLiteral("11000000.10101000.00000000.00000001"));
+        ClickHalf(Bar(1), true);
+        QCOMPARE(Box("txtDecimal(1)")->text(), QStringLiteral("192.168.0.1"));
+        QCOMPARE(Bar(1)->value(), 1);
+    }
+
+    void aRightArrowOrKeyConvertsDecimalToBinary() {
+        ClickHalf(Bar(0), false);
+        QCOMPARE(Box("txtBinary(0)")->text(),
+                 QStringLiteral("11111111.11111111.11111111.11111111"));
+        QCOMPARE(Bar(0)->value(), 1);
+
+        Box("txtDecimal(0)")->setText(QStringLiteral("10.1é.7"));
+        Bar(0)->setFocus();
+        QTest::keyClick(Bar(0), Qt::Key_Right);
+        QCOMPARE(Box("txtBinary(0)")->text(), QStringLiteral("00001010.00000001.00000111"));
+        QTest::keyClick(Bar(0), Qt::Key_Left);
+        QCOMPARE(Box("txtDecimal(0)")->text(), QStringLiteral("10.1.7"));
+        QCOMPARE(Bar(0)->value(), 1);
+    }
+
+    void settingTheValueABarHasReportsNothing() {
+        QSignalSpy changes(Bar(0), &QScrollBar::valueChanged);
+        Bar(0)->setValue(1);
+        QCOMPARE(changes.count(), 0);
+        Bar(0)->setValue(2);
+        QCOMPARE(changes.count(), 2); // to 2, then back to rest
+    }
+
+    void resizingMovesNothing() {
+        const QRect before = Box("txtBinary(1)")->geometry();
+        form_->resize(1000, 900);
+        QCOMPARE(Box("txtBinary(1)")->geometry(), before);
+        form_->resize(300, 200);
+        QCOMPARE(Box("txtBinary(1)")->geometry(), before);
+        QCOMPARE(Button("cmdQuestion(2)")->geometry(), QRect(472, 16, 177, 49));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
