@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("org.orwinsbramblet.OrwinsBramblet"));
     ui::Form1 window;
     window.show();
     return QApplication::exec();

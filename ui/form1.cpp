@@ -107,6 +107,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     rows_[0].emplace(txtDecimal[0], HScroll1[0], txtBinary[0]);
     rows_[1].emplace(txtDecimal[1], HScroll1[1], txtBinary[1]);
     ConnectEvents();
+    NameControlsForScreenReaders();
 
     Form_Load();
     cmdQuestion[0]->setFocus();
@@ -201,11 +202,36 @@ void Form1::ShowRound() {
     lblQuestion->setText(QString::fromStdString(round_.questionText));
     lblAQuestion->setText(QString::fromStdString(round_.questionLine));
     for (std::size_t i = 0; i < quiz::kOptionCount; ++i) {
-        lblAnsA.at(i)->setText(QString::fromStdString(round_.options.at(i)));
+        const QString letter = OptionLetter(i);
+        const QString option = QString::fromStdString(round_.options.at(i));
+        lblAnsA.at(i)->setText(option);
+        lblAnsA.at(i)->setAccessibleName(letter + ' ' + option);
+
         const quiz::Verdict& verdict = round_.verdicts.at(i);
-        lblSolution.at(i)->setText(QString::fromStdString(verdict.text));
+        const QString verdictText = QString::fromStdString(verdict.text);
+        lblSolution.at(i)->setText(verdictText);
+        lblSolution.at(i)->setAccessibleName(QStringLiteral("Verdict %1 %2").arg(letter, verdictText));
         SetTextColour(lblSolution.at(i), verdict.colour);
         lblSolution.at(i)->setVisible(verdict.visible);
+    }
+}
+
+QString Form1::OptionLetter(std::size_t option) const {
+    return Label2.at(option)->text().trimmed();
+}
+
+// What a screen reader says for controls whose caption alone would not tell them apart.
+void Form1::NameControlsForScreenReaders() {
+    for (std::size_t i = 0; i < Command2.size(); ++i) {
+        Command2.at(i)->setAccessibleName(QStringLiteral("Select ") + OptionLetter(i));
+    }
+    for (std::size_t r = 0; r < HScroll1.size(); ++r) {
+        const QString row = QStringLiteral(", row %1").arg(r + 1);
+        txtDecimal.at(r)->setAccessibleName(QStringLiteral("Decimal address") + row);
+        HScroll1.at(r)->setAccessibleName(QStringLiteral("Convert direction") + row);
+        HScroll1.at(r)->setAccessibleDescription(
+            QStringLiteral("Left fills the decimal box, right fills the binary box"));
+        txtBinary.at(r)->setAccessibleName(QStringLiteral("Binary address") + row);
     }
 }
 

@@ -43,6 +43,8 @@ private:
     QWidget* CreateControl(const ControlSpec& spec);
     void KeepControl(const ControlSpec& spec, QWidget* control);
     void ConnectEvents();
+    void NameControlsForScreenReaders();
+    [[nodiscard]] QString OptionLetter(std::size_t option) const;
 
     void Form_Load();
     void cmdQuestion_Click(int index);

@@ -1,6 +1,7 @@
 // The window as a learner meets it, on Qt's offscreen platform.
 #include <ui/form1.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -288,6 +289,36 @@ private slots:
         QCOMPARE(changes.count(), 0);
         Bar(0)->setValue(2);
         QCOMPARE(changes.count(), 2); // to 2, then back to rest
+    }
+
+    void screenReadersHearWhatTheWindowShows() {
+        auto name = [](QWidget* control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        auto invisible = [](QWidget* control) {
+            return bool(QAccessible::queryAccessibleInterface(control)->state().invisible);
+        };
+        QCOMPARE(name(Button("cmdQuestion(2)")), QStringLiteral("New Type 3"));
+        QCOMPARE(name(Button("Command2(1)")), QStringLiteral("Select b)"));
+        QCOMPARE(name(Box("txtDecimal(0)")), QStringLiteral("Decimal address, row 1"));
+        QCOMPARE(name(Box("txtBinary(1)")), QStringLiteral("Binary address, row 2"));
+        QCOMPARE(name(Bar(1)), QStringLiteral("Convert direction, row 2"));
+
+        QTest::mouseClick(Button("cmdQuestion(2)"), Qt::LeftButton);
+        QCOMPARE(name(Label("lblQuestion")),
+                 QStringLiteral("How many IP addresses are contained in the range:"));
+        QCOMPARE(name(Label("lblAQuestion")), Label("lblAQuestion")->text());
+        QCOMPARE(name(Label("lblAnsA(2)")), "c) " + Label("lblAnsA(2)")->text());
+
+        QVERIFY(invisible(Verdict(3)));
+        QTest::mouseClick(Button("Command2(3)"), Qt::LeftButton);
+        QVERIFY(!invisible(Verdict(3)));
+        QCOMPARE(name(Verdict(3)), "Verdict d) " + Verdict(3)->text());
+
+        // A new question renames the options at once.
+        QTest::mouseClick(Button("cmdQuestion(0)"), Qt::LeftButton);
+        QCOMPARE(name(Label("lblAnsA(2)")), "c) " + Label("lblAnsA(2)")->text());
+        QVERIFY(invisible(Verdict(3)));
     }
 
     void resizingMovesNothing() {

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The window as a screen reader reads it: the built program under Xvfb in a private D-Bus session
+# with the accessibility bus, read and driven by an AT-SPI client.
+set -euo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+if [ -z "${BRAMBLET_PRIVATE_DBUS:-}" ]; then
+    exec env BRAMBLET_PRIVATE_DBUS=1 dbus-run-session -- bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+cleanup() {
+    kill "${app_pid:-}" "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+bus_pid=$!
+sleep 1
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" >/dev/null
+# Debian's own Python: the one with the GObject bindings pyatspi needs.
+/usr/bin/python3 "$here/atspi_client.py"
