@@ -36,8 +36,8 @@ std::optional<std::int32_t> CDecimal(std::u32string_view Nr) {
     }
     std::int32_t sum = 0;
     std::int32_t weight = 1;
-    for (auto it = Nr.rbegin(); it != Nr.rend(); ++it) {
-        if (*it == U'1') {
+    for (std::size_t i = Nr.size(); i-- > 0;) {
+        if (Nr[i] == U'1') {
             sum += weight;
         }
         weight *= 2;

@@ -2,6 +2,7 @@
 #include "quiz/quiz.h"
 #include "quiz/random_host.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quiz {
@@ -51,12 +52,8 @@ bool PrefixLengthsRepeat(const std::array<RangeOption, kOptionCount>& options) {
 
 // Moving the topmost block up is clamped to 255.255.255.255, which lands back in that block.
 bool RunsPastTop(const std::array<RangeOption, kOptionCount>& options) {
-    for (const RangeOption& option : options) {
-        if (option.start == kTopAddress) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(options,
+                               [](const RangeOption& option) { return option.start == kTopAddress; });
 }
 
 } // namespace
