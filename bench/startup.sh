@@ -7,10 +7,9 @@ runs=${2:-30}
 work=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/../tests/support/xvfb.sh"
+start_xvfb
+export QT_QPA_PLATFORM=xcb
 
 measure() { # program, results file: one "milliseconds kilobytes" line a run
     local start end

@@ -164,19 +164,20 @@ void Form1::KeepControl(const ControlSpec& spec, QWidget* control) {
     }
 }
 
+// Every member's signal reaches the one handler of its array, with the member's index.
+template <typename Control, std::size_t N, typename Signal>
+void Form1::ConnectArray(const std::array<Control*, N>& controls, Signal signal,
+                         void (Form1::*handler)(int)) {
+    for (std::size_t i = 0; i < N; ++i) {
+        connect(controls[i], signal, this,
+                [this, handler, i] { (this->*handler)(static_cast<int>(i)); });
+    }
+}
+
 void Form1::ConnectEvents() {
-    for (int i = 0; i < static_cast<int>(cmdQuestion.size()); ++i) {
-        connect(cmdQuestion.at(static_cast<std::size_t>(i)), &QPushButton::clicked, this,
-                [this, i] { cmdQuestion_Click(i); });
-    }
-    for (int i = 0; i < static_cast<int>(Command2.size()); ++i) {
-        connect(Command2.at(static_cast<std::size_t>(i)), &QPushButton::clicked, this,
-                [this, i] { Command2_Click(i); });
-    }
-    for (int i = 0; i < static_cast<int>(HScroll1.size()); ++i) {
-        connect(HScroll1.at(static_cast<std::size_t>(i)), &QScrollBar::valueChanged, this,
-                [this, i] { HScroll1_Change(i); });
-    }
+    ConnectArray(cmdQuestion, &QPushButton::clicked, &Form1::cmdQuestion_Click);
+    ConnectArray(Command2, &QPushButton::clicked, &Form1::Command2_Click);
+    ConnectArray(HScroll1, &QScrollBar::valueChanged, &Form1::HScroll1_Change);
 }
 
 void Form1::Form_Load() {
@@ -210,7 +211,8 @@ void Form1::ShowRound() {
         const quiz::Verdict& verdict = round_.verdicts.at(i);
         const QString verdictText = QString::fromStdString(verdict.text);
         lblSolution.at(i)->setText(verdictText);
-        lblSolution.at(i)->setAccessibleName(QStringLiteral("Verdict %1 %2").arg(letter, verdictText));
+        lblSolution.at(i)->setAccessibleName(
+            QStringLiteral("Verdict %1 %2").arg(letter, verdictText));
         SetTextColour(lblSolution.at(i), verdict.colour);
         lblSolution.at(i)->setVisible(verdict.visible);
     }

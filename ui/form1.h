@@ -43,6 +43,9 @@ private:
     QWidget* CreateControl(const ControlSpec& spec);
     void KeepControl(const ControlSpec& spec, QWidget* control);
     void ConnectEvents();
+    template <typename Control, std::size_t N, typename Signal>
+    void ConnectArray(const std::array<Control*, N>& controls, Signal signal,
+                      void (Form1::*handler)(int));
     void NameControlsForScreenReaders();
     [[nodiscard]] QString OptionLetter(std::size_t option) const;
 

@@ -4,6 +4,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
+source "$here/../support/xvfb.sh"
 if [ -z "${BRAMBLET_PRIVATE_DBUS:-}" ]; then
     exec env BRAMBLET_PRIVATE_DBUS=1 dbus-run-session -- bash "$0" "$@"
 fi
@@ -16,10 +17,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 bus_pid=$!
@@ -27,6 +25,6 @@ sleep 1
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
-timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" >/dev/null
+[ -n "$(wait_for_window)" ] || { cat "$work/app.log"; echo "FAIL: no window"; exit 1; }
 # Debian's own Python: the one with the GObject bindings pyatspi needs.
 /usr/bin/python3 "$here/atspi_client.py"

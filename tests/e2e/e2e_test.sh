@@ -3,6 +3,7 @@
 # what the screen shows through screenshots, the clipboard through xclip.
 set -euo pipefail
 program=$1
+source "$(dirname "$0")/../support/xvfb.sh"
 work=$(mktemp -d)
 cleanup() {
     kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
@@ -13,14 +14,11 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" | head -n 1)
+window=$(wait_for_window)
 [ -n "$window" ] || fail "no window appeared"
 eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y: the client area's top-left corner
 sleep 0.5

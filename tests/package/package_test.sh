@@ -3,6 +3,7 @@
 # scratch root, validates its desktop entry and metainfo, and starts the unpacked program.
 set -euo pipefail
 build=$(realpath "$1")
+source "$(dirname "$0")/../support/xvfb.sh"
 work=$(mktemp -d)
 cleanup() {
     kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
@@ -35,12 +36,9 @@ done
 echo "desktop-file-validate: $(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1 && echo ok)"
 echo "appstreamcli: $(appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1 | tail -n 1)"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb
 "$root/usr/bin/orwins-bramblet" >"$work/app.log" 2>&1 &
 app_pid=$!
-timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" >/dev/null ||
+[ -n "$(wait_for_window)" ] ||
     { cat "$work/app.log"; fail "the unpacked program showed no window"; }
 echo "the unpacked program started and showed its window"

@@ -1,0 +1,21 @@
+# Sourced by the scripts that need a display of their own.
+
+# Starts a private Xvfb, exports DISPLAY and sets xvfb_pid for the caller to stop it.
+start_xvfb() {
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.1
+    done
+    [ -s "$display_file" ] || { echo "Xvfb did not start"; return 1; }
+    export DISPLAY=":$(cat "$display_file")"
+    rm -f "$display_file"
+}
+
+# Prints the id of the program's window once it shows, or nothing after 20 seconds.
+wait_for_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" | head -n 1 || true
+}
