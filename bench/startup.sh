@@ -4,10 +4,9 @@
 set -euo pipefail
 build=${1:-build/release}
 runs=${2:-30}
-work=$(mktemp -d)
-trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-source "$(dirname "$0")/../tests/support/xvfb.sh"
+source "$(dirname "$0")/../tests/support/display.sh"
+start_scratch
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 

@@ -4,19 +4,12 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
-source "$here/../support/xvfb.sh"
+source "$here/../support/display.sh"
 if [ -z "${BRAMBLET_PRIVATE_DBUS:-}" ]; then
     exec env BRAMBLET_PRIVATE_DBUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 
-work=$(mktemp -d)
-cleanup() {
-    kill "${app_pid:-}" "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+start_scratch
 start_xvfb
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
@@ -25,6 +18,6 @@ sleep 1
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
-[ -n "$(wait_for_window)" ] || { cat "$work/app.log"; echo "FAIL: no window"; exit 1; }
+[ -n "$(wait_for_window)" ] || { cat "$work/app.log"; fail "no window"; }
 # Debian's own Python: the one with the GObject bindings pyatspi needs.
 /usr/bin/python3 "$here/atspi_client.py"

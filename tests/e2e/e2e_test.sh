@@ -3,16 +3,8 @@
 # what the screen shows through screenshots, the clipboard through xclip.
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() {
-    kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../support/display.sh"
+start_scratch
 
 start_xvfb
 

@@ -3,15 +3,8 @@
 # scratch root, validates its desktop entry and metainfo, and starts the unpacked program.
 set -euo pipefail
 build=$(realpath "$1")
-source "$(dirname "$0")/../support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() {
-    kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../support/display.sh"
+start_scratch
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) ||
     { cat "$work/cpack.log"; fail "cpack failed"; }

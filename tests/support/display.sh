@@ -1,4 +1,4 @@
-# Sourced by the scripts that need a display of their own.
+# Sourced by the scripts that drive the program on a display of their own.
 
 # Starts a private Xvfb, exports DISPLAY and sets xvfb_pid for the caller to stop it.
 start_xvfb() {
@@ -18,4 +18,22 @@ start_xvfb() {
 # Prints the id of the program's window once it shows, or nothing after 20 seconds.
 wait_for_window() {
     timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" | head -n 1 || true
+}
+
+# A scratch folder in $work; on exit it is removed and the program, accessibility bus and Xvfb
+# the caller started (app_pid, bus_pid, xvfb_pid) are stopped.
+start_scratch() {
+    work=$(mktemp -d)
+    trap stop_scratch EXIT
+}
+
+stop_scratch() {
+    kill "${app_pid:-}" "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
 }
