@@ -15,20 +15,26 @@ start_xvfb() {
     rm -f "$display_file"
 }
 
+# Starts openbox on that display, so that focus, placement and closing work as on a desktop.
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+}
+
 # Prints the id of the program's window once it shows, or nothing after 20 seconds.
 wait_for_window() {
     timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" | head -n 1 || true
 }
 
 # A scratch folder in $work; on exit it is removed and the program, accessibility bus and Xvfb
-# the caller started (app_pid, bus_pid, xvfb_pid) are stopped.
+# the caller started (app_pid, bus_pid, wm_pid, xvfb_pid) are stopped.
 start_scratch() {
     work=$(mktemp -d)
     trap stop_scratch EXIT
 }
 
 stop_scratch() {
-    kill "${app_pid:-}" "${bus_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    kill "${app_pid:-}" "${bus_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
