@@ -1,37 +1,41 @@
 #!/usr/bin/env bash
-# Start to first painted window, and peak memory, of the program against a bare Qt window, in one
-# Xvfb session, runs interleaved. Usage: bench/startup.sh [build dir] [runs]
+# Start to first painted window, and peak memory, of the program against two floors: a bare Qt
+# window, and a Qt window showing one label (the fair floor: a bare window never starts the font
+# system). One Xvfb session, runs interleaved. Usage: bench/startup.sh [build dir] [runs]
 set -euo pipefail
 build=${1:-build/release}
 runs=${2:-30}
+[ -x /usr/bin/time ] || { echo "$0 needs /usr/bin/time: scripts/install-deps test installs it" >&2; exit 1; }
 
 source "$(dirname "$0")/../tests/support/display.sh"
 start_scratch
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 
-measure() { # program, results file: one "milliseconds kilobytes" line a run
+windows=(bare label program)
+measure() { # window, results file: one "milliseconds kilobytes" line a run
     local start end
     start=$(date +%s%N)
-    /usr/bin/time -f %M -o "$work/rss" "$1" 2>/dev/null
+    /usr/bin/time -f %M -o "$work/rss" "$build/bench/startup_$1" >/dev/null 2>"$work/stderr" ||
+        { cat "$work/stderr"; fail "startup_$1 failed"; }
     end=$(date +%s%N)
     echo "$(( (end - start) / 1000000 )) $(cat "$work/rss")" >>"$2"
 }
 
-# One warm-up each, so that both start from a warm file cache.
-measure "$build/bench/startup_bare" /dev/null
-measure "$build/bench/startup_program" /dev/null
+# One warm-up each, so that all start from a warm file cache.
+for window in "${windows[@]}"; do measure "$window" /dev/null; done
 for _ in $(seq "$runs"); do
-    measure "$build/bench/startup_bare" "$work/bare"
-    measure "$build/bench/startup_program" "$work/program"
+    for window in "${windows[@]}"; do measure "$window" "$work/$window"; done
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-bare_ms=$(cut -d' ' -f1 "$work/bare" | median)
-program_ms=$(cut -d' ' -f1 "$work/program" | median)
-bare_kb=$(cut -d' ' -f2 "$work/bare" | median)
-program_kb=$(cut -d' ' -f2 "$work/program" | median)
-echo "start to first paint, median of $runs: bare window ${bare_ms} ms, program ${program_ms} ms," \
-     "ratio $(awk -v p="$program_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", p / b }')"
-echo "peak resident memory, median: bare window ${bare_kb} KiB, program ${program_kb} KiB," \
-     "difference $(( (program_kb - bare_kb) / 1024 )) MiB"
+label_ms=$(cut -d' ' -f1 "$work/label" | median)
+label_kb=$(cut -d' ' -f2 "$work/label" | median)
+echo "median of $runs runs | first paint | x one-label | peak memory | over one-label"
+for window in "${windows[@]}"; do
+    ms=$(cut -d' ' -f1 "$work/$window" | median)
+    kb=$(cut -d' ' -f2 "$work/$window" | median)
+    printf '%-8s | %6s ms | %s | %6s KiB | %s MiB\n' "$window" "$ms" \
+        "$(awk -v a="$ms" -v b="$label_ms" 'BEGIN { printf "%.2f", a / b }')" "$kb" \
+        "$(awk -v a="$kb" -v b="$label_kb" 'BEGIN { printf "%+.1f", (a - b) / 1024 }')"
+done

@@ -2,6 +2,7 @@
 // holds only converted parts joined by ".", input without an answer changes nothing, and the bar
 // always ends at rest.
 #include "fuzz_text.h"
+#include "support/fake_row.h"
 
 #include <converter/convert_row.h>
 
@@ -9,29 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-class Row final : public converter::ConverterRow {
-public:
-    std::u32string decimal;
-    std::u32string binary;
-    int bar = converter::kResting;
-    int barChanges = 0;
-
-    std::u32string DecimalText() const override { return decimal; }
-    void SetDecimalText(std::u32string text) override { decimal = std::move(text); }
-    std::u32string BinaryText() const override { return binary; }
-    void SetBinaryText(std::u32string text) override { binary = std::move(text); }
-    int BarValue() const override { return bar; }
-    void SetBarValue(int value) override {
-        if (value != bar) {
-            bar = value;
-            if (++barChanges > 2) {
-                std::abort(); // the return to rest must not convert again and again
-            }
-            converter::ConvertRow(*this);
-        }
-    }
-};
 
 void Require(bool condition) {
     if (!condition) {
@@ -54,28 +32,27 @@ std::size_t PartCount(const std::u32string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    Row row;
     const int push = data.ConsumeIntegralInRange<int>(-1, 3);
-    row.decimal = fuzzing::ConsumeText(data, 512);
-    row.binary = fuzzing::ConsumeText(data, 512);
-    const std::u32string decimalBefore = row.decimal;
-    const std::u32string binaryBefore = row.binary;
+    const std::u32string decimalBefore = fuzzing::ConsumeText(data, 512);
+    const std::u32string binaryBefore = fuzzing::ConsumeText(data, 512);
+    testing_support::FakeRow row(decimalBefore, binaryBefore);
 
-    row.SetBarValue(push);
-    Require(row.bar == converter::kResting);
+    row.Push(push);
+    Require(row.BarValue() == converter::kResting);
+    Require(row.conversions <= 2); // the return to rest must not convert again and again
 
     if (push == converter::kToDecimal) {
-        Require(row.binary == binaryBefore);
-        Require(row.decimal == decimalBefore ||
-                (OnlyPartsOf(row.decimal, U"0123456789") &&
-                 PartCount(row.decimal) == PartCount(binaryBefore)));
+        Require(row.binary() == binaryBefore);
+        Require(row.decimal() == decimalBefore ||
+                (OnlyPartsOf(row.decimal(), U"0123456789") &&
+                 PartCount(row.decimal()) == PartCount(binaryBefore)));
     } else if (push == converter::kToBinary) {
-        Require(row.decimal == decimalBefore);
-        Require(row.binary == binaryBefore ||
-                (OnlyPartsOf(row.binary, U"01-") &&
-                 PartCount(row.binary) == std::max<std::size_t>(1, PartCount(decimalBefore))));
+        Require(row.decimal() == decimalBefore);
+        Require(row.binary() == binaryBefore ||
+                (OnlyPartsOf(row.binary(), U"01-") &&
+                 PartCount(row.binary()) == std::max<std::size_t>(1, PartCount(decimalBefore))));
     } else {
-        Require(row.decimal == decimalBefore && row.binary == binaryBefore);
+        Require(row.decimal() == decimalBefore && row.binary() == binaryBefore);
     }
     return 0;
 }

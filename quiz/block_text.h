@@ -6,11 +6,12 @@
 
 namespace quiz {
 
-// "a.b.c.d/n": a block as the learner sees it. Written over text so that its buffer is reused.
-inline void WriteBlockText(std::string& text, arith::AddressValue start, arith::PrefixLength n) {
-    text = arith::CDotted(start);
+// "a.b.c.d/n": a block as the learner sees it.
+inline std::string BlockText(arith::AddressValue start, arith::PrefixLength n) {
+    std::string text = arith::CDotted(start);
     text += '/';
     text += arith::WholeNumberText(n);
+    return text;
 }
 
 } // namespace quiz

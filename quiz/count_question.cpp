@@ -14,7 +14,7 @@ void CountQuestion(QuizRound& round, RandomSource& source) {
     const arith::AddressValue host = RandomHost(source);
     // The power bends the choice toward long prefixes: n = 32 about 9 times in 100.
     const double n = Int(std::pow(static_cast<double>(source.Draw()), 0.33) * 33);
-    WriteBlockText(round.questionLine, arith::NetBase(host, n), n);
+    round.questionLine = BlockText(arith::NetBase(host, n), n);
 
     // Option 0 stands for prefix length t, the others for t-1, t-2, t-3; one of them is n.
     double t = 0;

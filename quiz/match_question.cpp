@@ -15,7 +15,7 @@ void MatchQuestion(QuizRound& round, RandomSource& source) {
     const double n = Int(source.Draw() * 23.0) + 8; // 8 to 30
     const double start = arith::NetBase(host, n);
     const double end = start + arith::PowerOfTwo(32 - n) - 1;
-    WriteBlockText(round.questionLine, start, n);
+    round.questionLine = BlockText(start, n);
 
     // Four options spread evenly over three block widths around the block, drawn again all four
     // until at least one lies inside.

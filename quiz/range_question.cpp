@@ -83,7 +83,7 @@ void RangeQuestion(QuizRound& round, RandomSource& source) {
         }
     }
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        WriteBlockText(round.options[i], options[i].start, options[i].n);
+        round.options[i] = BlockText(options[i].start, options[i].n);
     }
 }
 

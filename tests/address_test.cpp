@@ -23,12 +23,6 @@ TEST(Int, RoundsTowardMinusInfinity) {
     EXPECT_EQ(arith::Int(-0x1p52 - 1), -0x1p52 - 1);
 }
 
-TEST(PowerOfTwo, IsExactForEveryWholeExponent) {
-    for (int e = -1100; e <= 1100; ++e) {
-        ASSERT_EQ(arith::PowerOfTwo(e), std::ldexp(1.0, e)) << e;
-    }
-}
-
 TEST(CDotted, WritesFourPlainDecimalGroups) {
     const struct {
         std::int64_t value;

@@ -1,3 +1,5 @@
+#include "support/fake_row.h"
+
 #include <converter/convert_row.h>
 
 #include <gtest/gtest.h>
@@ -7,46 +9,7 @@ namespace {
 
 using converter::ConvertRow;
 
-// A row over plain strings whose bar reports a change the way a toolkit does: synchronously,
-// from inside SetBarValue, and only when the value really changes.
-class FakeRow final : public converter::ConverterRow {
-public:
-    FakeRow(std::u32string decimal, std::u32string binary)
-        : decimal_(std::move(decimal)), binary_(std::move(binary)) {}
-
-    std::u32string DecimalText() const override { return decimal_; }
-    void SetDecimalText(std::u32string text) override {
-        decimal_ = std::move(text);
-        ++writes;
-    }
-    std::u32string BinaryText() const override { return binary_; }
-    void SetBinaryText(std::u32string text) override {
-        binary_ = std::move(text);
-        ++writes;
-    }
-    int BarValue() const override { return bar_; }
-    void SetBarValue(int value) override {
-        if (value == bar_) {
-            return;
-        }
-        bar_ = value;
-        ++conversions;
-        ConvertRow(*this);
-    }
-
-    // The learner pushes the bar one way.
-    void Push(int position) { SetBarValue(position); }
-
-    const std::u32string& decimal() const { return decimal_; }
-    const std::u32string& binary() const { return binary_; }
-    int writes = 0;
-    int conversions = 0;
-
-private:
-    std::u32string decimal_;
-    std::u32string binary_;
-    int bar_ = converter::kResting;
-};
+using testing_support::FakeRow;
 
 std::string Narrow(const std::u32string& text) {
     std::string narrow;

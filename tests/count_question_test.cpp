@@ -120,7 +120,30 @@ TEST(CountQuestion, OptionsAreTheBlockSizesOfFourConsecutiveLengths) {
     }
 }
 
-TEST(CountQuestion, SillyNeedsADrawAboveSevenTenthsInSinglePrecision) {
+TEST(CountQuestion, PrefixLengthBinsStartWhereTheCurveSaysTheyDo) {
+    // Pairs of neighbouring floats on either side of the edge u = (n / 33)^(1 / 0.33) of bin n.
+    const struct {
+        float draw;
+        int n;
+    } cases[] = {
+        {2.502894858480431e-05F, 0}, {2.5028950403793715e-05F, 1}, {0.013648311607539654F, 7},
+        {0.013648312538862228F, 8},  {0.11150414496660233F, 15},   {0.11150415241718292F, 16},
+        {0.38097888231277466F, 23},  {0.38097891211509705F, 24},   {0.8274093866348267F, 30},
+        {0.8274094462394714F, 31},   {0.910968005657196F, 31},     {0.9109680652618408F, 32},
+    };
+    for (const auto& c : cases) {
+        ScriptedSource source(Concat({HostDraws(Address(10, 20, 30, 41)),
+                                      {c.draw},
+                                      {TopDraw(c.n, c.n)},
+                                      {kFalseDraw, kFalseDraw, kFalseDraw}}));
+        quiz::QuizRound round;
+        quiz::CountQuestion(round, source);
+        const std::string line = round.questionLine;
+        EXPECT_EQ(line.substr(line.find('/') + 1), std::to_string(c.n)) << c.draw;
+    }
+}
+
+TEST(CountQuestion, SillyStartsAtTheFirstFloatAboveSevenTenths) {
     // 0.7F itself is not above 0.7F; the next float up is.
     const float justAbove = std::nextafter(0.7F, 1.0F);
     for (const auto& [draw, verdict] : {std::pair{0.7F, "False"}, std::pair{justAbove, "Silly"}}) {

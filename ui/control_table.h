@@ -1,29 +1,69 @@
-// The window's controls as data: kind, caption, place, font and tab place of each, row by row
-// from the top. Places are pixels at 96 dpi (twips / 15); Qt scales them on denser screens.
+// The window's controls as data, row by row from the top: where each is kept, its caption, place,
+// font, alignment and tab place. Places are pixels at 96 dpi (twips / 15).
 #pragma once
+
+#include "controls.h"
+#include "fonts.h"
 
 #include <array>
 #include <string_view>
+#include <type_traits>
+
+class QWidget;
 
 namespace ui {
 
-enum class ControlKind { Button, Label, CentredLabel, TextBox, ScrollBar };
+enum class Align { Left, Centre };
 
-// Every font is regular weight; each role has its family and point size.
-enum class FontRole { None, QuestionText, Large, Verdict, Button, TextBox };
+struct ControlSpec;
+
+// Makes the control a row describes, of the type its place in Controls holds, and keeps it there.
+using MakeControl = QWidget* (*)(Controls& controls, const ControlSpec& spec, QWidget* parent);
 
 struct ControlSpec {
-    std::string_view name;
-    int index; // within its control array; 0 for a single control
-    ControlKind kind;
+    std::string_view name; // of the control, or of its control array
+    MakeControl make;
     std::string_view text;
     int left, top, width, height;
     FontRole font;
+    Align align; // of a label's or a box's text; buttons centre their captions
     int tabPlace;
 };
 
-using K = ControlKind;
+// A new control of each kind, with its text and alignment.
+CommandButton* NewControl(std::type_identity<CommandButton>, const ControlSpec& spec,
+                          QWidget* parent);
+QLabel* NewControl(std::type_identity<QLabel>, const ControlSpec& spec, QWidget* parent);
+QLineEdit* NewControl(std::type_identity<QLineEdit>, const ControlSpec& spec, QWidget* parent);
+ArrowPairBar* NewControl(std::type_identity<ArrowPairBar>, const ControlSpec& spec,
+                         QWidget* parent);
+
+// Names a control as it is found: "lblQuestion" alone, an array member with its index,
+// "cmdQuestion(0)".
+inline constexpr int kSingle = -1;
+void NameControl(QWidget* control, std::string_view name, int index);
+
+// MakeControl for the control kept in Controls::*kPlace, or in its member kIndex when kPlace is a
+// control array.
+template <auto kPlace, int kIndex = kSingle>
+QWidget* Keep(Controls& controls, const ControlSpec& spec, QWidget* parent) {
+    auto& place = [&]() -> auto& {
+        if constexpr (kIndex == kSingle) {
+            return controls.*kPlace;
+        } else {
+            return (controls.*kPlace)[kIndex];
+        }
+    }
+    ();
+    using Control = std::remove_pointer_t<std::remove_reference_t<decltype(place)>>;
+    place = NewControl(std::type_identity<Control>{}, spec, parent);
+    NameControl(place, spec.name, kIndex);
+    return place;
+}
+
+using C = Controls;
 using F = FontRole;
+using A = Align;
 
 inline constexpr std::string_view kStartAddress = "123.54.23.45";
 inline constexpr std::string_view kStartDecimal = "255.255.255.255";
@@ -31,34 +71,34 @@ inline constexpr std::string_view kStartBinary = "00000000.00000000.00000000.000
 
 // clang-format off
 inline constexpr std::array<ControlSpec, 27> kControls{{
-    {"cmdQuestion",  0, K::Button,       "New Type 1",  56,  16, 177, 49, F::Button,        7},
-    {"cmdQuestion",  1, K::Button,       "New Type 2", 264,  16, 177, 49, F::Button,       15},
-    {"cmdQuestion",  2, K::Button,       "New Type 3", 472,  16, 177, 49, F::Button,       20},
-    {"lblQuestion",  0, K::Label,        "Which of these IP addresses matches:",
-                                                        24,  88, 681, 41, F::QuestionText,  0},
-    {"lblAQuestion", 0, K::CentredLabel, kStartAddress, 128, 144, 457, 49, F::Large,         6},
-    {"Label2",       0, K::Label,        "a) ",         32, 240,  41, 49, F::Large,         1},
-    {"lblAnsA",      0, K::Label,        kStartAddress, 104, 240, 361, 49, F::Large,         5},
-    {"Command2",     0, K::Button,       "Select",     488, 240,  81, 41, F::Button,        8},
-    {"lblSolution",  0, K::Label,        "TRUE",       592, 240, 137, 41, F::Verdict,      16},
-    {"Label2",       1, K::Label,        "b) ",         32, 296,  41, 49, F::Large,         2},
-    {"lblAnsA",      1, K::Label,        kStartAddress, 104, 296, 361, 49, F::Large,        12},
-    {"Command2",     1, K::Button,       "Select",     488, 296,  81, 41, F::Button,        9},
-    {"lblSolution",  1, K::Label,        "TRUE",       592, 296, 137, 41, F::Verdict,      17},
-    {"Label2",       2, K::Label,        "c) ",         32, 352,  41, 49, F::Large,         3},
-    {"lblAnsA",      2, K::Label,        kStartAddress, 104, 352, 361, 49, F::Large,        13},
-    {"Command2",     2, K::Button,       "Select",     488, 352,  81, 41, F::Button,       10},
-    {"lblSolution",  2, K::Label,        "TRUE",       592, 352, 137, 41, F::Verdict,      18},
-    {"Label2",       3, K::Label,        "d) ",         32, 408,  41, 49, F::Large,         4},
-    {"lblAnsA",      3, K::Label,        kStartAddress, 104, 408, 361, 49, F::Large,        14},
-    {"Command2",     3, K::Button,       "Select",     488, 408,  81, 41, F::Button,       11},
-    {"lblSolution",  3, K::Label,        "TRUE",       592, 408, 137, 41, F::Verdict,      19},
-    {"txtDecimal",   0, K::TextBox,      kStartDecimal,  32, 524, 209, 33, F::TextBox,     21},
-    {"HScroll1",     0, K::ScrollBar,    "",           256, 532,  33, 17, F::None,         23},
-    {"txtBinary",    0, K::TextBox,      kStartBinary, 304, 524, 413, 33, F::TextBox,      22},
-    {"txtDecimal",   1, K::TextBox,      kStartDecimal,  32, 564, 209, 33, F::TextBox,     26},
-    {"HScroll1",     1, K::ScrollBar,    "",           256, 572,  33, 17, F::None,         24},
-    {"txtBinary",    1, K::TextBox,      kStartBinary, 304, 564, 413, 33, F::TextBox,      25},
+    {"cmdQuestion",  Keep<&C::cmdQuestion, 0>,  "New Type 1",   56,  16, 177, 49, F::Button,       A::Centre,  7},
+    {"cmdQuestion",  Keep<&C::cmdQuestion, 1>,  "New Type 2",  264,  16, 177, 49, F::Button,       A::Centre, 15},
+    {"cmdQuestion",  Keep<&C::cmdQuestion, 2>,  "New Type 3",  472,  16, 177, 49, F::Button,       A::Centre, 20},
+    {"lblQuestion",  Keep<&C::lblQuestion>,     "Which of these IP addresses matches:",
+                                                                24,  88, 681, 41, F::QuestionText, A::Left,    0},
+    {"lblAQuestion", Keep<&C::lblAQuestion>,    kStartAddress, 128, 144, 457, 49, F::Large,        A::Centre,  6},
+    {"Label2",       Keep<&C::Label2, 0>,       "a) ",          32, 240,  41, 49, F::Large,        A::Left,    1},
+    {"lblAnsA",      Keep<&C::lblAnsA, 0>,      kStartAddress, 104, 240, 361, 49, F::Large,        A::Left,    5},
+    {"Command2",     Keep<&C::Command2, 0>,     "Select",      488, 240,  81, 41, F::Button,       A::Centre,  8},
+    {"lblSolution",  Keep<&C::lblSolution, 0>,  "TRUE",        592, 240, 137, 41, F::Verdict,      A::Left,   16},
+    {"Label2",       Keep<&C::Label2, 1>,       "b) ",          32, 296,  41, 49, F::Large,        A::Left,    2},
+    {"lblAnsA",      Keep<&C::lblAnsA, 1>,      kStartAddress, 104, 296, 361, 49, F::Large,        A::Left,   12},
+    {"Command2",     Keep<&C::Command2, 1>,     "Select",      488, 296,  81, 41, F::Button,       A::Centre,  9},
+    {"lblSolution",  Keep<&C::lblSolution, 1>,  "TRUE",        592, 296, 137, 41, F::Verdict,      A::Left,   17},
+    {"Label2",       Keep<&C::Label2, 2>,       "c) ",          32, 352,  41, 49, F::Large,        A::Left,    3},
+    {"lblAnsA",      Keep<&C::lblAnsA, 2>,      kStartAddress, 104, 352, 361, 49, F::Large,        A::Left,   13},
+    {"Command2",     Keep<&C::Command2, 2>,     "Select",      488, 352,  81, 41, F::Button,       A::Centre, 10},
+    {"lblSolution",  Keep<&C::lblSolution, 2>,  "TRUE",        592, 352, 137, 41, F::Verdict,      A::Left,   18},
+    {"Label2",       Keep<&C::Label2, 3>,       "d) ",          32, 408,  41, 49, F::Large,        A::Left,    4},
+    {"lblAnsA",      Keep<&C::lblAnsA, 3>,      kStartAddress, 104, 408, 361, 49, F::Large,        A::Left,   14},
+    {"Command2",     Keep<&C::Command2, 3>,     "Select",      488, 408,  81, 41, F::Button,       A::Centre, 11},
+    {"lblSolution",  Keep<&C::lblSolution, 3>,  "TRUE",        592, 408, 137, 41, F::Verdict,      A::Left,   19},
+    {"txtDecimal",   Keep<&C::txtDecimal, 0>,   kStartDecimal,  32, 524, 209, 33, F::TextBox,      A::Centre, 21},
+    {"HScroll1",     Keep<&C::HScroll1, 0>,     "",            256, 532,  33, 17, F::None,         A::Centre, 23},
+    {"txtBinary",    Keep<&C::txtBinary, 0>,    kStartBinary,  304, 524, 413, 33, F::TextBox,      A::Centre, 22},
+    {"txtDecimal",   Keep<&C::txtDecimal, 1>,   kStartDecimal,  32, 564, 209, 33, F::TextBox,      A::Centre, 26},
+    {"HScroll1",     Keep<&C::HScroll1, 1>,     "",            256, 572,  33, 17, F::None,         A::Centre, 24},
+    {"txtBinary",    Keep<&C::txtBinary, 1>,    kStartBinary,  304, 564, 413, 33, F::TextBox,      A::Centre, 25},
 }};
 // clang-format on
 

@@ -1,0 +1,65 @@
+// Making each kind of control the window's table names.
+#include "arrow_pair_bar.h"
+#include "command_button.h"
+#include "control_table.h"
+
+#include <converter/convert_row.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment Horizontal(Align align) {
+    return align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+} // namespace
+
+void NameControl(QWidget* control, std::string_view name, int index) {
+    control->setObjectName(index == kSingle ? Text(name)
+                                            : QStringLiteral("%1(%2)").arg(Text(name)).arg(index));
+}
+
+CommandButton* NewControl(std::type_identity<CommandButton> /*kind*/, const ControlSpec& spec,
+                          QWidget* parent) {
+    return new CommandButton(Text(spec.text), parent);
+}
+
+QLabel* NewControl(std::type_identity<QLabel> /*kind*/, const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(Text(spec.text), parent);
+    label->setAutoFillBackground(true); // opaque, in the window's colour
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Horizontal(spec.align) | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* NewControl(std::type_identity<QLineEdit> /*kind*/, const ControlSpec& spec,
+                      QWidget* parent) {
+    auto* box = new QLineEdit(Text(spec.text), parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setAlignment(Horizontal(spec.align) | Qt::AlignVCenter);
+    box->setCursorPosition(0);
+    return box;
+}
+
+ArrowPairBar* NewControl(std::type_identity<ArrowPairBar> /*kind*/, const ControlSpec& /*spec*/,
+                         QWidget* parent) {
+    auto* bar = new ArrowPairBar(parent);
+    bar->setRange(converter::kToDecimal, converter::kToBinary);
+    bar->setValue(converter::kResting);
+    bar->setSingleStep(1); // an arrow click
+    bar->setPageStep(1);   // a click in the track
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+} // namespace ui
