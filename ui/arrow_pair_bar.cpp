@@ -1,8 +1,11 @@
 #include "arrow_pair_bar.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 namespace ui {
 
@@ -64,6 +67,28 @@ void ArrowPairBar::mouseReleaseEvent(QMouseEvent* /*event*/) {
 // Dragging means nothing here: there is no slider to drag.
 void ArrowPairBar::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void ArrowPairBar::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        QScrollBar::keyPressEvent(event);
+        break;
+    default:
+        event->ignore();
+        break;
+    }
+}
+
+void ArrowPairBar::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
+
+void ArrowPairBar::contextMenuEvent(QContextMenuEvent* event) {
+    event->ignore();
 }
 
 } // namespace ui

@@ -5,8 +5,9 @@
 namespace ui {
 
 // A horizontal scroll bar drawn as a left and a right arrow button side by side, which reads far
-// better than a whole scroll bar at 33 x 17 pixels. Value, range, steps, keys and change reports
-// are QScrollBar's own; a click on either half moves the value one step that way.
+// better than a whole scroll bar at 33 x 17 pixels. Value, range, steps and change reports are
+// QScrollBar's own. Only a click on either half, or an arrow key while it has the focus, moves the
+// value one step that way: the wheel, the scroll-bar menu and the page keys do nothing.
 class ArrowPairBar final : public QScrollBar {
     Q_OBJECT
 
@@ -18,6 +19,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class Half { None, Left, Right };

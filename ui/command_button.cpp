@@ -11,8 +11,9 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent)
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
+    // Enter on the keypad carries the keypad modifier and nothing else.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (!event->isAutoRepeat()) {
             click();
         }

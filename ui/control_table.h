@@ -31,11 +31,11 @@ struct ControlSpec {
 };
 
 // A new control of each kind, with its text and alignment.
-CommandButton* NewControl(std::type_identity<CommandButton>, const ControlSpec& spec,
+CommandButton* NewControl(std::type_identity<CommandButton> kind, const ControlSpec& spec,
                           QWidget* parent);
-QLabel* NewControl(std::type_identity<QLabel>, const ControlSpec& spec, QWidget* parent);
-QLineEdit* NewControl(std::type_identity<QLineEdit>, const ControlSpec& spec, QWidget* parent);
-ArrowPairBar* NewControl(std::type_identity<ArrowPairBar>, const ControlSpec& spec,
+QLabel* NewControl(std::type_identity<QLabel> kind, const ControlSpec& spec, QWidget* parent);
+QLineEdit* NewControl(std::type_identity<QLineEdit> kind, const ControlSpec& spec, QWidget* parent);
+ArrowPairBar* NewControl(std::type_identity<ArrowPairBar> kind, const ControlSpec& spec,
                          QWidget* parent);
 
 // Names a control as it is found: "lblQuestion" alone, an array member with its index,

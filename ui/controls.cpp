@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 
 #include <limits>
 
@@ -21,6 +22,28 @@ QString Text(std::string_view text) {
 Qt::Alignment Horizontal(Align align) {
     return align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
+
+// A one-line box keeps no line breaks: text pasted or dropped from a terminal or a web page often
+// ends in one, which the converter would read as a digit. Typing cannot enter one.
+class LineBreakFilter final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override {
+        qsizetype kept = 0;
+        int keptBeforeCursor = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (input[i] == u'\r' || input[i] == u'\n') {
+                keptBeforeCursor -= i < pos ? 1 : 0;
+            } else {
+                input[kept++] = input[i];
+            }
+        }
+        input.truncate(kept);
+        pos = keptBeforeCursor;
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -48,6 +71,7 @@ QLineEdit* NewControl(std::type_identity<QLineEdit> /*kind*/, const ControlSpec&
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setAlignment(Horizontal(spec.align) | Qt::AlignVCenter);
     box->setCursorPosition(0);
+    box->setValidator(new LineBreakFilter(box));
     return box;
 }
 

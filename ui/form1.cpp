@@ -77,6 +77,9 @@ QString OptionLetter(const Controls& c, std::size_t option) {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>()) {
     setObjectName(QStringLiteral("Form1"));
+    // The layout is fixed left to right, and so are the converter arrows and their keys, even
+    // when Qt is told to lay out right to left.
+    setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(QStringLiteral("Orwin's Bramblet"));
     setWindowIcon(ProgramIcon());
     resize(kClientWidth, kClientHeight);
@@ -136,7 +139,12 @@ void Form1::cmdQuestion_Click(int index) {
 
 void Form1::Command2_Click(int index) {
     quiz::RevealVerdict(state_->round, static_cast<std::int16_t>(index));
-    ShowRound();
+    const auto i = static_cast<std::size_t>(index);
+    ShowVerdict(i);
+    // A screen reader speaks a change to the focused button, not the label that appeared.
+    const Controls& c = state_->controls;
+    c.Command2.at(i)->setAccessibleDescription(OptionLetter(c, i) + ' ' +
+                                               c.lblSolution.at(i)->text());
 }
 
 void Form1::HScroll1_Change(int index) {
@@ -153,15 +161,23 @@ void Form1::ShowRound() {
         const QString option = QString::fromStdString(round.options.at(i));
         c.lblAnsA.at(i)->setText(option);
         c.lblAnsA.at(i)->setAccessibleName(letter + ' ' + option);
-
-        const quiz::Verdict& verdict = round.verdicts.at(i);
-        const QString verdictText = QString::fromStdString(verdict.text);
-        c.lblSolution.at(i)->setText(verdictText);
-        c.lblSolution.at(i)->setAccessibleName(
-            QStringLiteral("Verdict %1 %2").arg(letter, verdictText));
-        SetTextColour(c.lblSolution.at(i), verdict.colour);
-        c.lblSolution.at(i)->setVisible(verdict.visible);
+        ShowVerdict(i);
+        c.Command2.at(i)->setAccessibleDescription({});
     }
+}
+
+// A hidden verdict holds no text at all, so that nothing in the accessibility tree gives it away
+// before the learner asks for it.
+void Form1::ShowVerdict(std::size_t i) {
+    const Controls& c = state_->controls;
+    const quiz::Verdict& verdict = state_->round.verdicts.at(i);
+    const QString text = verdict.visible ? QString::fromStdString(verdict.text) : QString();
+    c.lblSolution.at(i)->setText(text);
+    c.lblSolution.at(i)->setAccessibleName(
+        verdict.visible ? QStringLiteral("Verdict %1 %2").arg(OptionLetter(c, i), text)
+                        : QString());
+    SetTextColour(c.lblSolution.at(i), verdict.colour);
+    c.lblSolution.at(i)->setVisible(verdict.visible);
 }
 
 // What a screen reader says for controls whose caption alone would not tell them apart.

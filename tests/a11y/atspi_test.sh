@@ -11,6 +11,7 @@ fi
 
 start_scratch
 start_xvfb
+start_window_manager
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 bus_pid=$!

@@ -2,12 +2,16 @@
 #include <ui/form1.h>
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
 
 namespace {
 
@@ -28,6 +32,15 @@ const char* KindName(Kind kind) {
     }
     return "";
 }
+
+// Input that reaches the window, for the table of what acts on it and what does not.
+enum class Input {
+    KeypadEnterOnSelect,
+    WheelOnBar,
+    ContextMenuOnBar,
+    EndKeyOnBar,
+    RightKeyRightToLeft
+};
 
 } // namespace
 
@@ -281,6 +294,88 @@ private slots:
         QTest::keyClick(Bar(0), Qt::Key_Left);
         QCOMPARE(Box("txtDecimal(0)")->text(), QStringLiteral("10.1.7"));
         QCOMPARE(Bar(0)->value(), 1);
+    }
+
+    // Only a click (mouse or keyboard) on a button, and an arrow or arrow key on a bar, do
+    // anything.
+    void onlyTheListedEventsActOnTheWindow_data() {
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<QString>("binary");    // of row 0 afterwards
+        QTest::addColumn<bool>("verdictShown"); // of option b)
+        const QString unchanged = QStringLiteral("00000000.00000000.00000000.00000000");
+        const QString converted = QStringLiteral("11111111.11111111.11111111.11111111");
+        QTest::newRow("keypad Enter on Select b)")
+            << Input::KeypadEnterOnSelect << unchanged << true;
+        QTest::newRow("wheel over a bar") << Input::WheelOnBar << unchanged << false;
+        QTest::newRow("context menu of a bar") << Input::ContextMenuOnBar << unchanged << false;
+        QTest::newRow("End on a bar") << Input::EndKeyOnBar << unchanged << false;
+        QTest::newRow("Right on a bar, right to left")
+            << Input::RightKeyRightToLeft << converted << false;
+    }
+
+    void onlyTheListedEventsActOnTheWindow() {
+        QFETCH(Input, input);
+        QFETCH(QString, binary);
+        QFETCH(bool, verdictShown);
+        QScrollBar* bar = Bar(0);
+        switch (input) {
+        case Input::KeypadEnterOnSelect:
+            Button("Command2(1)")->setFocus();
+            QTest::keyClick(Button("Command2(1)"), Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case Input::WheelOnBar:
+            for (const int delta : {120, -120}) {
+                QWheelEvent wheel(QPointF(8, 8), bar->mapToGlobal(QPointF(8, 8)), {}, {0, delta},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(bar, &wheel);
+            }
+            break;
+        case Input::ContextMenuOnBar: {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(8, 8),
+                                   bar->mapToGlobal(QPoint(8, 8)));
+            bool menuOpened = false;
+            QTimer::singleShot(0, [&menuOpened] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    menuOpened = true;
+                    popup->close();
+                }
+            });
+            QApplication::sendEvent(bar, &menu);
+            QCoreApplication::processEvents();
+            QVERIFY(!menuOpened);
+            break;
+        }
+        case Input::EndKeyOnBar:
+            bar->setFocus();
+            QTest::keyClick(bar, Qt::Key_End);
+            QTest::keyClick(bar, Qt::Key_PageDown);
+            break;
+        case Input::RightKeyRightToLeft:
+            delete form_;
+            QApplication::setLayoutDirection(Qt::RightToLeft);
+            form_ = new ui::Form1;
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+            form_->show();
+            QVERIFY(QTest::qWaitForWindowActive(form_));
+            Bar(0)->setFocus();
+            QTest::keyClick(Bar(0), Qt::Key_Right);
+            break;
+        }
+        QCOMPARE(Box("txtBinary(0)")->text(), binary);
+        QCOMPARE(Box("txtDecimal(0)")->text(), QStringLiteral("255.255.255.255"));
+        QCOMPARE(Bar(0)->value(), 1);
+        QCOMPARE(Verdict(1)->isVisible(), verdictShown);
+    }
+
+    void pastedLineBreaksAreDropped() {
+        QLineEdit* box = Box("txtBinary(0)");
+        QApplication::clipboard()->setText(
+            QStringLiteral("11000000.10101000.00000000.00000001\r\n"));
+        box->selectAll();
+        box->paste();
+        QCOMPARE(box->text(), QStringLiteral("11000000.10101000.00000000.00000001"));
+        ClickHalf(Bar(0), true);
+        QCOMPARE(Box("txtDecimal(0)")->text(), QStringLiteral("192.168.0.1"));
     }
 
     void settingTheValueABarHasReportsNothing() {

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include <cstddef>
 #include <memory>
 
 namespace ui {
@@ -29,6 +30,7 @@ private:
 
     // Shows the question on screen in the labels.
     void ShowRound();
+    void ShowVerdict(std::size_t i);
 };
 
 } // namespace ui
