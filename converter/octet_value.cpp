@@ -51,7 +51,8 @@ std::int64_t ReadExponent(std::u32string_view text, std::size_t at) {
         ++first;
     }
     std::int64_t exponent = 0;
-    for (std::size_t i = first; i < DigitsEnd(text, first); ++i) {
+    const std::size_t end = DigitsEnd(text, first);
+    for (std::size_t i = first; i < end; ++i) {
         exponent = std::min(exponent * 10 + DigitAt(text, i), kExponentLimit);
     }
     return negative ? -exponent : exponent;
