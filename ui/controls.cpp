@@ -2,6 +2,7 @@
 #include "arrow_pair_bar.h"
 #include "command_button.h"
 #include "control_table.h"
+#include "fitting_label.h"
 
 #include <converter/convert_row.h>
 
@@ -58,7 +59,7 @@ CommandButton* NewControl(std::type_identity<CommandButton> /*kind*/, const Cont
 }
 
 QLabel* NewControl(std::type_identity<QLabel> /*kind*/, const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(Text(spec.text), parent);
+    auto* label = new FittingLabel(Text(spec.text), parent);
     label->setAutoFillBackground(true); // opaque, in the window's colour
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Horizontal(spec.align) | Qt::AlignTop);

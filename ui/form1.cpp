@@ -4,17 +4,22 @@
 #include "command_button.h"
 #include "control_table.h"
 #include "fonts.h"
+#include "screen_fit.h"
+#include "verdict_colours.h"
 #include "widget_row.h"
 
 #include <converter/convert_row.h>
 #include <quiz/quiz.h>
 
+#include <QEvent>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScreen>
+#include <QStyle>
 
 #include <optional>
 
@@ -28,17 +33,6 @@ struct Form1::State {
 };
 
 namespace {
-
-QColor FromColourWord(std::uint32_t word) {
-    return {static_cast<int>(word & 0xFFU), static_cast<int>((word >> 8U) & 0xFFU),
-            static_cast<int>((word >> 16U) & 0xFFU)};
-}
-
-void SetTextColour(QLabel* label, std::uint32_t word) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, FromColourWord(word));
-    label->setPalette(palette);
-}
 
 // The 16 and 32 pixel pictures are those of the classic .ico. They are kept as raw RGBA pixels:
 // reading any image file, even a PNG, would load every image-format plugin before the first paint.
@@ -69,6 +63,13 @@ void ConnectArray(QObject* receiver, const std::array<Control*, N>& controls, Si
     }
 }
 
+// A window manager's frame is not known before the window is first shown; Qt's own title bar and
+// frame stand in for it.
+QSize FrameAllowance(const QStyle& style) {
+    const int border = 2 * style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return {border, style.pixelMetric(QStyle::PM_TitleBarHeight) + border};
+}
+
 QString OptionLetter(const Controls& c, std::size_t option) {
     return c.Label2.at(option)->text().trimmed();
 }
@@ -82,15 +83,20 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(QStringLiteral("Orwin's Bramblet"));
     setWindowIcon(ProgramIcon());
-    resize(kClientWidth, kClientHeight);
+    const QSize client(kClientWidth, kClientHeight);
+    const double scale =
+        ScaleToFit(client, FrameAllowance(*style()), screen()->availableGeometry());
+    resize(Scaled(QRect({0, 0}, client), scale).size());
 
     Controls& c = state_->controls;
     std::array<QWidget*, kControls.size()> tabOrder{};
     for (const ControlSpec& spec : kControls) {
         QWidget* control = spec.make(c, spec, this);
-        control->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        control->setGeometry(Scaled({spec.left, spec.top, spec.width, spec.height}, scale));
         if (spec.font != FontRole::None) {
-            control->setFont(FontFor(spec.font));
+            QFont font = FontFor(spec.font);
+            font.setPointSizeF(font.pointSizeF() * scale);
+            control->setFont(font);
         }
         tabOrder.at(static_cast<std::size_t>(spec.tabPlace)) = control;
     }
@@ -104,7 +110,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
         }
     }
     for (std::size_t i = 0; i < c.lblSolution.size(); ++i) {
-        SetTextColour(c.lblSolution[i], i < 3 ? quiz::kGreen : quiz::kDarkRed);
+        PaintVerdict(c.lblSolution[i], i < 3 ? quiz::kGreen : quiz::kDarkRed);
     }
     for (std::size_t r = 0; r < state_->rows.size(); ++r) {
         state_->rows[r].emplace(c.txtDecimal[r], c.HScroll1[r], c.txtBinary[r]);
@@ -176,8 +182,19 @@ void Form1::ShowVerdict(std::size_t i) {
     c.lblSolution.at(i)->setAccessibleName(
         verdict.visible ? QStringLiteral("Verdict %1 %2").arg(OptionLetter(c, i), text)
                         : QString());
-    SetTextColour(c.lblSolution.at(i), verdict.colour);
+    PaintVerdict(c.lblSolution.at(i), verdict.colour);
     c.lblSolution.at(i)->setVisible(verdict.visible);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A new theme may darken or lighten the window under the verdicts.
+    const Controls& c = state_->controls;
+    if (event->type() == QEvent::PaletteChange && c.lblSolution[0] != nullptr) {
+        for (std::size_t i = 0; i < quiz::kOptionCount; ++i) {
+            PaintVerdict(c.lblSolution.at(i), state_->round.verdicts.at(i).colour);
+        }
+    }
 }
 
 // What a screen reader says for controls whose caption alone would not tell them apart.

@@ -416,6 +416,20 @@ private slots:
         QVERIFY(invisible(Verdict(3)));
     }
 
+    // The display test measures the start-up theme; this is a theme changed under a running window.
+    void aThemeChangedWhileRunningBringsAndTakesTheVerdictGround() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        QCOMPARE(Verdict(1)->palette().color(QPalette::Window), QColor(Qt::white));
+        QApplication::setPalette(light);
+        QCoreApplication::processEvents();
+        QCOMPARE(Verdict(1)->palette().color(QPalette::Window), light.color(QPalette::Window));
+        QCOMPARE(Verdict(1)->contentsMargins(), QMargins());
+    }
+
     void resizingMovesNothing() {
         const QRect before = Box("txtBinary(1)")->geometry();
         form_->resize(1000, 900);

@@ -15,6 +15,9 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The controls, the question on screen, the random source and the converter rows.
     struct State;

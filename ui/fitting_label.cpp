@@ -1,0 +1,57 @@
+#include "fitting_label.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+
+namespace ui {
+
+namespace {
+
+// Trailing blanks ("a) ") take no ink, so they may run past the edge.
+QString WithoutTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace()) {
+        --end;
+    }
+    return text.left(end);
+}
+
+// One pixel is kept free on the right, where a glyph's ink may reach past its advance.
+bool Fits(const QString& text, const QFont& font, int width) {
+    return QFontMetricsF(font).horizontalAdvance(text) <= width - 1;
+}
+
+} // namespace
+
+FittingLabel::FittingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    const QString ink = WithoutTrailingBlanks(text());
+    const QRect area = contentsRect();
+    if (Fits(ink, font(), area.width())) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Glyph widths grow almost in proportion to the size, so the proportional size is close;
+    // hinting may still widen it by a little.
+    QFont smaller = font();
+    const qreal width = QFontMetricsF(smaller).horizontalAdvance(ink);
+    qreal points = smaller.pointSizeF() * (area.width() - 1) / width;
+    smaller.setPointSizeF(points);
+    while (!Fits(ink, smaller, area.width()) && points > 1) {
+        points *= 0.97;
+        smaller.setPointSizeF(points);
+    }
+    // The smaller text keeps the baseline the caption would have had.
+    QRect lowered = area;
+    lowered.setTop(area.top() +
+                   qRound(QFontMetricsF(font()).ascent() - QFontMetricsF(smaller).ascent()));
+    QPainter painter(this);
+    painter.setFont(smaller);
+    style()->drawItemText(&painter, lowered,
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          isEnabled(), text(), foregroundRole());
+}
+
+} // namespace ui

@@ -1,0 +1,60 @@
+#include "verdict_colours.h"
+
+#include <quiz/quiz_round.h>
+
+#include <QLabel>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+QColor FromColourWord(std::uint32_t word) {
+    return {static_cast<int>(word & 0xFFU), static_cast<int>((word >> 8U) & 0xFFU),
+            static_cast<int>((word >> 16U) & 0xFFU)};
+}
+
+// Relative luminance and contrast ratio as WCAG defines them.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& one, const QColor& other) {
+    const double first = Luminance(one);
+    const double second = Luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The level WCAG asks of large text, which the verdicts are.
+constexpr double kLargeTextContrast = 3.0;
+
+bool VerdictsNeedAGround(const QColor& window) {
+    return std::ranges::any_of(std::array{quiz::kGreen, quiz::kDarkRed}, [&](std::uint32_t word) {
+        return Contrast(FromColourWord(word), window) < kLargeTextContrast;
+    });
+}
+
+} // namespace
+
+void PaintVerdict(QLabel* label, std::uint32_t colourWord) {
+    // Built from the window's palette each time, so that a theme changed while the program runs
+    // takes the ground away again as well as bringing it.
+    QPalette palette = label->parentWidget()->palette();
+    palette.setColor(QPalette::WindowText, FromColourWord(colourWord));
+    const bool grounded = VerdictsNeedAGround(palette.color(QPalette::Window));
+    if (grounded) {
+        palette.setColor(QPalette::Window, Qt::white);
+    }
+    label->setPalette(palette);
+    // Text on a ground of its own needs a little room from the ground's edge.
+    constexpr int kInset = 4;
+    label->setContentsMargins(grounded ? QMargins(kInset, 0, 0, 0) : QMargins());
+}
+
+} // namespace ui
