@@ -1,4 +1,5 @@
 """Reads the quiz through AT-SPI and presses its buttons through their accessibility actions."""
+import os
 import re
 import subprocess
 import sys
@@ -7,54 +8,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from atspi import children, fail, named, press, program_window, showing, wait_for  # noqa: E402
+
 OPTION = re.compile(r"^[a-d]\) \S")
-
-
-def fail(message):
-    print(f"FAIL: {message}")
-    sys.exit(1)
-
-
-def wait_for(find, what, seconds=10):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    fail(f"no {what}")
-
-
-def program_window():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None:
-            continue
-        for window in app:
-            if window is not None and window.name == "Orwin's Bramblet":
-                return window
-    return None
-
-
-def children(window):
-    return [window.getChildAtIndex(i) for i in range(window.childCount)]
-
-
-def named(window, role, name):
-    return next((c for c in children(window) if c.getRoleName() == role and c.name == name), None)
-
-
-def press(window, name):
-    button = named(window, "push button", name)
-    if button is None:
-        fail(f"no button named {name!r}")
-    action = button.queryAction()
-    index = next(i for i in range(action.nActions) if action.getName(i) in ("Press", "press", "click"))
-    action.doAction(index)
-    time.sleep(0.5)
-
-
-def showing(accessible):
-    return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
 
 window = wait_for(program_window, "window named Orwin's Bramblet")

@@ -12,6 +12,8 @@ deb=$(ls "$work"/out/*.deb)
 echo "package: $(basename "$deb")"
 echo "depends: $(dpkg-deb -f "$deb" Depends)"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "shared-library dependencies missing"
+echo "recommends: $(dpkg-deb -f "$deb" Recommends)"
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-wayland' || fail "the Wayland plugin is not recommended"
 
 # apt resolves every dependency (simulated: nothing is installed).
 apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||

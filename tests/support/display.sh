@@ -1,10 +1,11 @@
 # Sourced by the scripts that drive the program on a display of their own.
 
-# Starts a private Xvfb, exports DISPLAY and sets xvfb_pid for the caller to stop it.
+# Starts a private Xvfb, 1024x768 unless a size is given, exports DISPLAY and sets xvfb_pid for
+# the caller to stop it.
 start_xvfb() {
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$display_file" ] && break
@@ -15,9 +16,10 @@ start_xvfb() {
     rm -f "$display_file"
 }
 
-# Starts openbox on that display, so that focus, placement and closing work as on a desktop.
+# Starts openbox on that display, so that focus, placement and closing work as on a desktop; with
+# its configuration file if one is given.
 start_window_manager() {
-    openbox >/dev/null 2>&1 &
+    openbox ${1:+--config-file "$1"} >/dev/null 2>&1 &
     wm_pid=$!
 }
 
