@@ -13,6 +13,7 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -89,14 +90,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     resize(Scaled(QRect({0, 0}, client), scale).size());
 
     Controls& c = state_->controls;
+    const QStringList installedFamilies = QFontDatabase::families();
     std::array<QWidget*, kControls.size()> tabOrder{};
     for (const ControlSpec& spec : kControls) {
         QWidget* control = spec.make(c, spec, this);
         control->setGeometry(Scaled({spec.left, spec.top, spec.width, spec.height}, scale));
         if (spec.font != FontRole::None) {
-            QFont font = FontFor(spec.font);
-            font.setPointSizeF(font.pointSizeF() * scale);
-            control->setFont(font);
+            control->setFont(FontFor(spec.font, scale, installedFamilies));
         }
         tabOrder.at(static_cast<std::size_t>(spec.tabPlace)) = control;
     }
