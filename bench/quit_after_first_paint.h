@@ -1,4 +1,6 @@
-// Ends the event loop once a window has painted for the first time.
+// Prints the wall-clock time, in nanoseconds since the epoch, at which a window's first paint has
+// reached the screen, and ends the event loop. Tearing the program down afterwards is no part of
+// its start-up, so the caller measures to that line rather than to the exit.
 #pragma once
 
 #include <QCoreApplication>
@@ -6,6 +8,9 @@
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
+
+#include <chrono>
+#include <cstdio>
 
 class QuitAfterFirstPaint final : public QObject {
 public:
@@ -18,7 +23,12 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // After this paint has been delivered and flushed to the screen.
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            QTimer::singleShot(0, QCoreApplication::instance(), [] {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("%lld\n",
+                            static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                QCoreApplication::quit();
+            });
         }
         return false;
     }
