@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -37,7 +39,7 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     // hinting may still widen it by a little.
     QFont smaller = font();
     const qreal width = QFontMetricsF(smaller).horizontalAdvance(ink);
-    qreal points = smaller.pointSizeF() * (area.width() - 1) / width;
+    qreal points = std::max(1.0, smaller.pointSizeF() * (area.width() - 1) / width);
     smaller.setPointSizeF(points);
     while (!Fits(ink, smaller, area.width()) && points > 1) {
         points *= 0.97;

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace ui {

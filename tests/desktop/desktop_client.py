@@ -9,7 +9,7 @@ import pyatspi
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from atspi import children, fail, press, program_window, showing, wait_for  # noqa: E402
 
-SHOT = os.path.join(os.environ["work"], "shot.png")
+SHOT = os.path.join(os.environ["work"], "shot.png")  # the scratch folder of desktop_test.sh
 OPTION = re.compile(r"^[a-d]\) \S")
 
 

@@ -49,6 +49,7 @@ panel_config() {
     echo "$work/openbox-$1.xml"
 }
 
+cases=0
 failed=()
 # One case: its name, its screen (WIDTHxHEIGHT under Xvfb and openbox, or "wayland" for headless
 # weston), the height of its panel, its check, and the environment of the program and the check.
@@ -56,6 +57,7 @@ run_case() {
     local name=$1 screen=$2 panel=$3 check=$4
     shift 4
     echo "--- $name"
+    cases=$((cases + 1))
     (
         [ $# -eq 0 ] || export "$@"
         if [ "$screen" = wayland ]; then
@@ -63,7 +65,7 @@ run_case() {
             mkdir -m 700 "$XDG_RUNTIME_DIR"
             weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
                 >"$work/weston.log" 2>&1 &
-            xvfb_pid=$!
+            weston_pid=$!
             timeout 10 sh -c "until [ -S '$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY' ]; do sleep 0.1; done"
             unset DISPLAY
             export QT_QPA_PLATFORM=wayland
@@ -74,7 +76,7 @@ run_case() {
         fi
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/app.log" 2>&1 &
         app_pid=$!
-        trap 'kill $app_pid ${wm_pid:-} $xvfb_pid 2>/dev/null; wait' EXIT
+        trap 'kill $app_pid ${wm_pid:-} ${xvfb_pid:-} ${weston_pid:-} 2>/dev/null; wait' EXIT
         /usr/bin/python3 "$here/desktop_client.py" "$check" || { cat "$work/app.log"; exit 1; }
     ) || failed+=("$name")
 }
@@ -89,4 +91,4 @@ run_case scaled-laptop   1366x768   40     on-screen  QT_SCALE_FACTOR=1.25
 run_case wayland         wayland    0      question
 
 [ ${#failed[@]} -eq 0 ] || fail "${failed[*]}"
-echo "7 passed, 0 failed"
+echo "$cases passed, 0 failed"
