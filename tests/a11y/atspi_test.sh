@@ -5,17 +5,12 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 source "$here/../support/display.sh"
-if [ -z "${BRAMBLET_PRIVATE_DBUS:-}" ]; then
-    exec env BRAMBLET_PRIVATE_DBUS=1 dbus-run-session -- bash "$0" "$@"
-fi
+in_private_dbus "$0" "$@"
 
 start_scratch
 start_xvfb
 start_window_manager
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-bus_pid=$!
-sleep 1
+start_accessibility_bus
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!

@@ -7,15 +7,11 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 source "$here/../support/display.sh"
-if [ -z "${BRAMBLET_PRIVATE_DBUS:-}" ]; then
-    exec env BRAMBLET_PRIVATE_DBUS=1 dbus-run-session -- bash "$0" "$@"
-fi
+in_private_dbus "$0" "$@"
 
 start_scratch
 export work
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-bus_pid=$!
-sleep 1
+start_accessibility_bus
 
 # A qt6ct colour scheme of one window colour and one text colour, as a theme of that kind paints.
 theme() {

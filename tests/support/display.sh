@@ -28,6 +28,20 @@ wait_for_window() {
     timeout 20 xdotool search --sync --onlyvisible --name "Orwin's Bramblet" | head -n 1 || true
 }
 
+# Runs the calling script again, with its arguments, inside a D-Bus session of its own, unless it
+# already is in one: call as `in_private_dbus "$0" "$@"`.
+in_private_dbus() {
+    [ -n "${BRAMBLET_PRIVATE_DBUS:-}" ] ||
+        exec env BRAMBLET_PRIVATE_DBUS=1 dbus-run-session -- bash "$@"
+}
+
+# Starts the accessibility bus in that session and sets bus_pid, for a screen reader's view.
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+    bus_pid=$!
+    sleep 1
+}
+
 # A scratch folder in $work; on exit it is removed and the program, accessibility bus and Xvfb
 # the caller started (app_pid, bus_pid, wm_pid, xvfb_pid) are stopped.
 start_scratch() {
