@@ -33,10 +33,10 @@ label_time=$(cut -d' ' -f1 "$work/label" | median)
 label_kb=$(cut -d' ' -f2 "$work/label" | median)
 echo "median of $runs runs | first paint | x one-label | peak memory | over one-label"
 for window in "${windows[@]}"; do
-    time=$(cut -d' ' -f1 "$work/$window" | median)
+    paint_time=$(cut -d' ' -f1 "$work/$window" | median)
     kb=$(cut -d' ' -f2 "$work/$window" | median)
     printf '%-8s | %6s ms | %s | %6s KiB | %s MiB\n' "$window" \
-        "$(awk -v t="$time" 'BEGIN { printf "%.1f", t / 10 }')" \
-        "$(awk -v a="$time" -v b="$label_time" 'BEGIN { printf "%.2f", a / b }')" "$kb" \
+        "$(awk -v t="$paint_time" 'BEGIN { printf "%.1f", t / 10 }')" \
+        "$(awk -v a="$paint_time" -v b="$label_time" 'BEGIN { printf "%.2f", a / b }')" "$kb" \
         "$(awk -v a="$kb" -v b="$label_kb" 'BEGIN { printf "%+.1f", (a - b) / 1024 }')"
 done

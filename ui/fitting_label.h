@@ -5,8 +5,8 @@
 namespace ui {
 
 // A one-line label that draws a caption too wide for it in a smaller font, never cut off. Where a
-// face narrower than the fallback is missing, an option such as "177.201.103.208/28" would
-// otherwise lose its last digit without a sign.
+// font's own face is missing and its stand-in is wider, an option such as "177.201.103.208/28"
+// would otherwise lose its last digit without a sign.
 class FittingLabel final : public QLabel {
     Q_OBJECT
 
