@@ -20,8 +20,8 @@ QString WithoutTrailingBlanks(const QString& text) {
 }
 
 // One pixel is kept free on the right, where a glyph's ink may reach past its advance.
-bool Fits(const QString& text, const QFont& font, int width) {
-    return QFontMetricsF(font).horizontalAdvance(text) <= width - 1;
+qreal Overflow(const QString& text, const QFont& font, int width) {
+    return QFontMetricsF(font).horizontalAdvance(text) - (width - 1);
 }
 
 } // namespace
@@ -31,17 +31,18 @@ FittingLabel::FittingLabel(const QString& text, QWidget* parent) : QLabel(text, 
 void FittingLabel::paintEvent(QPaintEvent* event) {
     const QString ink = WithoutTrailingBlanks(text());
     const QRect area = contentsRect();
-    if (Fits(ink, font(), area.width())) {
+    const qreal overflow = Overflow(ink, font(), area.width());
+    if (overflow <= 0) {
         QLabel::paintEvent(event);
         return;
     }
     // Glyph widths grow almost in proportion to the size, so the proportional size is close;
     // hinting may still widen it by a little.
     QFont smaller = font();
-    const qreal width = QFontMetricsF(smaller).horizontalAdvance(ink);
-    qreal points = std::max(1.0, smaller.pointSizeF() * (area.width() - 1) / width);
+    const qreal fitted = area.width() - 1;
+    qreal points = std::max(1.0, smaller.pointSizeF() * fitted / (fitted + overflow));
     smaller.setPointSizeF(points);
-    while (!Fits(ink, smaller, area.width()) && points > 1) {
+    while (Overflow(ink, smaller, area.width()) > 0 && points > 1) {
         points *= 0.97;
         smaller.setPointSizeF(points);
     }
