@@ -1,8 +1,10 @@
 #include "arith/address.h"
 
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cstdint>
+#include <string>
 
 namespace arith {
 
@@ -36,7 +38,7 @@ AddressValue NetBase(AddressValue x, PrefixLength n) {
     const double blockSize = PowerOfTwo(32 - n);
     const double k = Int(x / blockSize);
     // The 0.01 guards the product against landing a hair below a whole number.
-    return Int(blockSize * k + 0.01);
+    return Int((blockSize * k) + 0.01);
 }
 
 } // namespace arith

@@ -1,6 +1,12 @@
 #include "arith/binary_text.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace arith {
 

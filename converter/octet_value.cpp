@@ -1,10 +1,13 @@
 #include "converter/octet_value.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace converter {
 
@@ -53,7 +56,7 @@ std::int64_t ReadExponent(std::u32string_view text, std::size_t at) {
     std::int64_t exponent = 0;
     const std::size_t end = DigitsEnd(text, first);
     for (std::size_t i = first; i < end; ++i) {
-        exponent = std::min(exponent * 10 + DigitAt(text, i), kExponentLimit);
+        exponent = std::min((exponent * 10) + DigitAt(text, i), kExponentLimit);
     }
     return negative ? -exponent : exponent;
 }

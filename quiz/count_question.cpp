@@ -1,8 +1,13 @@
 #include "block_text.h"
 #include "quiz/quiz.h"
+#include "quiz/quiz_round.h"
 #include "quiz/random_host.h"
+#include "quiz/random_source.h"
+
+#include <arith/address.h>
 
 #include <cmath>
+#include <cstddef>
 
 namespace quiz {
 

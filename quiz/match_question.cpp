@@ -1,8 +1,15 @@
 #include "block_text.h"
 #include "quiz/quiz.h"
+#include "quiz/quiz_round.h"
 #include "quiz/random_host.h"
+#include "quiz/random_source.h"
 
+#include <arith/address.h>
+
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace quiz {
 
@@ -26,10 +33,7 @@ void MatchQuestion(QuizRound& round, RandomSource& source) {
             const float u = source.Draw();
             const double middle = (2 * start + end) / 3;
             const double offset = ((u - 0.5) * 3) * (end - start);
-            value = Int(middle + offset);
-            if (value < 0) {
-                value = 0;
-            }
+            value = std::max(Int(middle + offset), 0.0);
         }
         rightCount = 0;
         for (std::size_t i = 0; i < kOptionCount; ++i) {

@@ -1,6 +1,11 @@
 #include "quiz/quiz.h"
 
+#include "quiz/quiz_round.h"
+#include "quiz/random_source.h"
+
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 
 namespace quiz {
 

@@ -1,5 +1,11 @@
 #include "quiz/random_host.h"
 
+#include "quiz/random_source.h"
+
+#include <arith/address.h>
+
+#include <cstdint>
+
 namespace quiz {
 
 using arith::Int;
@@ -8,7 +14,8 @@ arith::AddressValue RandomHost(RandomSource& source) {
     // Starting out of range makes the first test fail, so at least one pair is drawn.
     double x = 4294967296.0;
     std::int32_t firstGroup = 0;
-    while (!(x <= 3758096383.0 && firstGroup != 0 && firstGroup != 127 && firstGroup <= 191)) {
+    // Drawn again while above 223.255.255.255 or in 0.0.0.0/8, 127.0.0.0/8 or 192.0.0.0/2.
+    while (x > 3758096383.0 || firstGroup == 0 || firstGroup == 127 || firstGroup > 191) {
         const float high = source.Draw();
         const float low = source.Draw();
         // high gives the upper bits, low the lower 16.

@@ -1,5 +1,8 @@
 #include "quiz/random_source.h"
 
+#include <cstdint>
+#include <random>
+
 namespace quiz {
 
 void PseudoRandomSource::Seed(std::uint64_t seed) {

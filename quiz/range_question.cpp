@@ -1,9 +1,15 @@
 #include "block_text.h"
 #include "quiz/quiz.h"
+#include "quiz/quiz_round.h"
 #include "quiz/random_host.h"
+#include "quiz/random_source.h"
+
+#include <arith/address.h>
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace quiz {
 
@@ -26,16 +32,9 @@ RangeOption MakeOption(arith::AddressValue host, RandomSource& source) {
     option.n = Int(source.Draw() * 30.0);
     option.hostBlock = arith::NetBase(host, option.n);
     float shift = static_cast<float>(Int(source.Draw() * 4.0F)) - 1; // -1, 0, 1 or 2
-    if (shift > 1) {
-        shift = 1;
-    }
-    option.start = option.hostBlock + shift * arith::PowerOfTwo(32 - option.n);
-    if (option.start < 0) {
-        option.start = 0;
-    }
-    if (option.start > kTopAddress) {
-        option.start = kTopAddress;
-    }
+    shift = std::min(shift, 1.0F);
+    option.start =
+        std::clamp(option.hostBlock + (shift * arith::PowerOfTwo(32 - option.n)), 0.0, kTopAddress);
     return option;
 }
 
@@ -52,8 +51,8 @@ bool PrefixLengthsRepeat(const std::array<RangeOption, kOptionCount>& options) {
 
 // Moving the topmost block up is clamped to 255.255.255.255, which lands back in that block.
 bool RunsPastTop(const std::array<RangeOption, kOptionCount>& options) {
-    return std::ranges::any_of(options,
-                               [](const RangeOption& option) { return option.start == kTopAddress; });
+    return std::ranges::any_of(
+        options, [](const RangeOption& option) { return option.start == kTopAddress; });
 }
 
 } // namespace

@@ -1,11 +1,17 @@
 #include "arrow_pair_bar.h"
 
+#include <QAbstractSlider>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRect>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QWheelEvent>
+#include <QWidget>
+#include <Qt>
 
 namespace ui {
 

@@ -2,6 +2,8 @@
 
 #include <QScrollBar>
 
+#include <cstdint>
+
 namespace ui {
 
 // A horizontal scroll bar drawn as a left and a right arrow button side by side, which reads far
@@ -24,7 +26,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    enum class Half { None, Left, Right };
+    enum class Half : std::uint8_t { None, Left, Right };
     [[nodiscard]] QRect HalfRect(Half half) const;
 
     Half pressed_ = Half::None;

@@ -1,6 +1,10 @@
 #include "command_button.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <Qt>
 
 namespace ui {
 

@@ -6,6 +6,7 @@
 #include "fonts.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <type_traits>
 
@@ -13,7 +14,7 @@ class QWidget;
 
 namespace ui {
 
-enum class Align { Left, Centre };
+enum class Align : std::uint8_t { Left, Centre };
 
 struct ControlSpec;
 
@@ -69,7 +70,9 @@ inline constexpr std::string_view kStartAddress = "123.54.23.45";
 inline constexpr std::string_view kStartDecimal = "255.255.255.255";
 inline constexpr std::string_view kStartBinary = "00000000.00000000.00000000.00000000";
 
+// Columns: name, where it is kept, caption, left, top, width, height, font, alignment, tab place.
 // clang-format off
+// NOLINTBEGIN(modernize-use-designated-initializers): the table reads by its columns
 inline constexpr std::array<ControlSpec, 27> kControls{{
     {"cmdQuestion",  Keep<&C::cmdQuestion, 0>,  "New Type 1",   56,  16, 177, 49, F::Button,       A::Centre,  7},
     {"cmdQuestion",  Keep<&C::cmdQuestion, 1>,  "New Type 2",  264,  16, 177, 49, F::Button,       A::Centre, 15},
@@ -100,6 +103,7 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
     {"HScroll1",     Keep<&C::HScroll1, 1>,     "",            256, 572,  33, 17, F::None,         A::Centre, 24},
     {"txtBinary",    Keep<&C::txtBinary, 1>,    kStartBinary,  304, 564, 413, 33, F::TextBox,      A::Centre, 25},
 }};
+// NOLINTEND(modernize-use-designated-initializers)
 // clang-format on
 
 inline constexpr int kClientWidth = 762;

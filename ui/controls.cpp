@@ -8,16 +8,21 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QString>
+#include <QStringLiteral>
 #include <QValidator>
+#include <Qt>
 
 #include <limits>
+#include <string_view>
+#include <type_traits>
 
 namespace ui {
 
 namespace {
 
 QString Text(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromLatin1(text.data(), static_cast<QString::size_type>(text.size()));
 }
 
 Qt::Alignment Horizontal(Align align) {
@@ -31,9 +36,9 @@ public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& pos) const override {
-        qsizetype kept = 0;
+        QString::size_type kept = 0;
         int keptBeforeCursor = pos;
-        for (qsizetype i = 0; i < input.size(); ++i) {
+        for (QString::size_type i = 0; i < input.size(); ++i) {
             if (input[i] == u'\r' || input[i] == u'\n') {
                 keptBeforeCursor -= i < pos ? 1 : 0;
             } else {

@@ -1,8 +1,14 @@
 #include "fitting_label.h"
 
+#include <QFont>
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QString>
 #include <QStyle>
+#include <QWidget>
+#include <QtNumeric>
 
 #include <algorithm>
 
@@ -12,7 +18,7 @@ namespace {
 
 // Trailing blanks ("a) ") take no ink, so they may run past the edge.
 QString WithoutTrailingBlanks(const QString& text) {
-    qsizetype end = text.size();
+    QString::size_type end = text.size();
     while (end > 0 && text.at(end - 1).isSpace()) {
         --end;
     }
@@ -20,7 +26,7 @@ QString WithoutTrailingBlanks(const QString& text) {
 }
 
 // One pixel is kept free on the right, where a glyph's ink may reach past its advance.
-qreal Overflow(const QString& text, const QFont& font, int width) {
+double Overflow(const QString& text, const QFont& font, int width) {
     return QFontMetricsF(font).horizontalAdvance(text) - (width - 1);
 }
 
@@ -31,7 +37,7 @@ FittingLabel::FittingLabel(const QString& text, QWidget* parent) : QLabel(text, 
 void FittingLabel::paintEvent(QPaintEvent* event) {
     const QString ink = WithoutTrailingBlanks(text());
     const QRect area = contentsRect();
-    const qreal overflow = Overflow(ink, font(), area.width());
+    const double overflow = Overflow(ink, font(), area.width());
     if (overflow <= 0) {
         QLabel::paintEvent(event);
         return;
@@ -39,8 +45,8 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     // Glyph widths grow almost in proportion to the size, so the proportional size is close;
     // hinting may still widen it by a little.
     QFont smaller = font();
-    const qreal fitted = area.width() - 1;
-    qreal points = std::max(1.0, smaller.pointSizeF() * fitted / (fitted + overflow));
+    const double fitted = area.width() - 1;
+    double points = std::max(1.0, smaller.pointSizeF() * fitted / (fitted + overflow));
     smaller.setPointSizeF(points);
     while (Overflow(ink, smaller, area.width()) > 0 && points > 1) {
         points *= 0.97;

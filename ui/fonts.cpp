@@ -1,6 +1,10 @@
 #include "fonts.h"
 
+#include <QFont>
+#include <QString>
 #include <QStringList>
+#include <QStringLiteral>
+#include <QtContainerFwd> // declares QStringList
 
 namespace ui {
 
@@ -20,7 +24,7 @@ QStringList FirstInstalled(const QStringList& families, const QStringList& insta
 
 // Linux rarely has either family; Comic Neue is drawn after Comic Sans, and the sans-serif faces
 // are of the width and weight the old bitmap face had.
-QFont Face(const QString& family, const QStringList& standIns, qreal points,
+QFont Face(const QString& family, const QStringList& standIns, double points,
            const QStringList& installed) {
     QFont font;
     font.setFamilies(FirstInstalled(QStringList{family} + standIns, installed));
@@ -32,7 +36,7 @@ QFont Face(const QString& family, const QStringList& standIns, qreal points,
     return font;
 }
 
-QFont Comic(qreal points, const QStringList& installed) {
+QFont Comic(double points, const QStringList& installed) {
     return Face(
         QStringLiteral("Comic Sans MS"),
         {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"), QStringLiteral("DejaVu Sans")},

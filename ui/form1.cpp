@@ -3,6 +3,7 @@
 #include "arrow_pair_bar.h"
 #include "command_button.h"
 #include "control_table.h"
+#include "controls.h"
 #include "fonts.h"
 #include "screen_fit.h"
 #include "verdict_colours.h"
@@ -10,7 +11,10 @@
 
 #include <converter/convert_row.h>
 #include <quiz/quiz.h>
+#include <quiz/quiz_round.h>
+#include <quiz/random_source.h>
 
+#include <QByteArray>
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
@@ -19,10 +23,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QStringLiteral>
 #include <QStyle>
+#include <Qt>
 
-#include <optional>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 
 namespace ui {
 
@@ -30,7 +43,6 @@ struct Form1::State {
     Controls controls;
     quiz::QuizRound round;
     quiz::PseudoRandomSource random;
-    std::array<std::optional<WidgetRow>, 2> rows;
 };
 
 namespace {
@@ -45,9 +57,9 @@ QIcon ProgramIcon() {
             continue;
         }
         const QByteArray pixels = file.readAll();
-        if (pixels.size() == qsizetype{4} * size * size) {
-            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
-                               QImage::Format_RGBA8888);
+        if (pixels.size() == QByteArray::size_type{4} * size * size) {
+            const QImage image(reinterpret_cast<const unsigned char*>(pixels.constData()), size,
+                               size, QImage::Format_RGBA8888);
             icon.addPixmap(QPixmap::fromImage(image)); // a deep copy
         }
     }
@@ -90,7 +102,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     resize(Scaled(QRect({0, 0}, client), scale).size());
 
     Controls& c = state_->controls;
-    const QStringList installedFamilies = QFontDatabase::families();
+    const auto installedFamilies = QFontDatabase::families();
     std::array<QWidget*, kControls.size()> tabOrder{};
     for (const ControlSpec& spec : kControls) {
         QWidget* control = spec.make(c, spec, this);
@@ -111,9 +123,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     }
     for (std::size_t i = 0; i < c.lblSolution.size(); ++i) {
         PaintVerdict(c.lblSolution[i], i < 3 ? quiz::kGreen : quiz::kDarkRed);
-    }
-    for (std::size_t r = 0; r < state_->rows.size(); ++r) {
-        state_->rows[r].emplace(c.txtDecimal[r], c.HScroll1[r], c.txtBinary[r]);
     }
     ConnectEvents();
     NameControlsForScreenReaders();
@@ -154,7 +163,11 @@ void Form1::Command2_Click(int index) {
 }
 
 void Form1::HScroll1_Change(int index) {
-    converter::ConvertRow(*state_->rows.at(static_cast<std::size_t>(index)));
+    // A row is only a view of its three controls, which hold all of its state.
+    const Controls& c = state_->controls;
+    const auto r = static_cast<std::size_t>(index);
+    WidgetRow row(c.txtDecimal.at(r), c.HScroll1.at(r), c.txtBinary.at(r));
+    converter::ConvertRow(row);
 }
 
 void Form1::ShowRound() {

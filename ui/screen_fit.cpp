@@ -1,5 +1,7 @@
 #include "screen_fit.h"
 
+#include <QSize>
+
 #include <algorithm>
 #include <cmath>
 

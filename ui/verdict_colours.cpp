@@ -2,11 +2,15 @@
 
 #include <quiz/quiz_round.h>
 
+#include <QColor>
 #include <QLabel>
+#include <QPalette>
+#include <Qt>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace ui {
 
@@ -22,8 +26,8 @@ double Luminance(const QColor& colour) {
     const auto linear = [](double channel) {
         return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+    return (0.2126 * linear(colour.redF())) + (0.7152 * linear(colour.greenF())) +
+           (0.0722 * linear(colour.blueF()));
 }
 
 double Contrast(const QColor& one, const QColor& other) {

@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <string>
+
 namespace ui {
 
 WidgetRow::WidgetRow(QLineEdit* decimal, QScrollBar* bar, QLineEdit* binary)

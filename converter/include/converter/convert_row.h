@@ -1,12 +1,13 @@
 // One converter row: a dotted-decimal box, a three-position bar and a dotted-binary box.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace converter {
 
 // Bar positions: pushed toward the decimal box, resting, pushed toward the binary box.
-enum BarPosition : int { kToDecimal = 0, kResting = 1, kToBinary = 2 };
+enum BarPosition : std::uint8_t { kToDecimal = 0, kResting = 1, kToBinary = 2 };
 
 // What a converter row needs of the window. Texts are Unicode characters, one code point each.
 class ConverterRow {

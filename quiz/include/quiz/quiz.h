@@ -8,7 +8,7 @@
 
 namespace quiz {
 
-enum QuestionType : std::int16_t { kMatchingAddress = 0, kIncludingRange = 1, kAddressCount = 2 };
+enum QuestionType : std::uint8_t { kMatchingAddress = 0, kIncludingRange = 1, kAddressCount = 2 };
 
 // Seeds the source from the clock and poses a matching-address question.
 void StartUp(QuizRound& round, RandomSource& source);

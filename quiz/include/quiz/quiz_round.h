@@ -17,13 +17,16 @@ struct VerdictStyle {
     std::uint32_t colour;
 };
 
-inline constexpr VerdictStyle kTrue{"True", kGreen};
-inline constexpr VerdictStyle kTooSmall{"Too Small", kDarkRed}; // address below the block
-inline constexpr VerdictStyle kTooBig{"Too Big", kDarkRed};     // address above the block
-inline constexpr VerdictStyle kTooHigh{"Too High", kDarkRed};   // block above the address
-inline constexpr VerdictStyle kTooLow{"Too Low", kDarkRed};     // block below the address
-inline constexpr VerdictStyle kFalse{"False", kDarkRed};        // count of another prefix length
-inline constexpr VerdictStyle kSilly{"Silly", kDarkRed};        // count that is no power of two
+inline constexpr VerdictStyle kTrue{.text = "True", .colour = kGreen};
+// The address lies below the block, or above it.
+inline constexpr VerdictStyle kTooSmall{.text = "Too Small", .colour = kDarkRed};
+inline constexpr VerdictStyle kTooBig{.text = "Too Big", .colour = kDarkRed};
+// The block lies above the address, or below it.
+inline constexpr VerdictStyle kTooHigh{.text = "Too High", .colour = kDarkRed};
+inline constexpr VerdictStyle kTooLow{.text = "Too Low", .colour = kDarkRed};
+// The count is that of another prefix length, or no power of two.
+inline constexpr VerdictStyle kFalse{.text = "False", .colour = kDarkRed};
+inline constexpr VerdictStyle kSilly{.text = "Silly", .colour = kDarkRed};
 
 struct Verdict {
     std::string text;

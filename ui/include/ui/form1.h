@@ -19,7 +19,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The controls, the question on screen, the random source and the converter rows.
+    // The controls, the question on screen and the random source.
     struct State;
     std::unique_ptr<State> state_;
 
