@@ -17,7 +17,7 @@ OPTION = re.compile(r"^[a-d]\) \S")
 window = wait_for(program_window, "window named Orwin's Bramblet")
 press(window, "New Type 3")
 
-labels = [c for c in children(window) if c.getRoleName() == "label"]
+labels = [c for c in children(window) if c.getRole() == pyatspi.ROLE_LABEL]
 question = next((l for l in labels if l.name.startswith("How many IP addresses")), None)
 if question is None:
     fail("the question text did not change to the count question")
@@ -62,7 +62,7 @@ def listen(event):
 
 events = ("object:property-change:accessible-description", "object:property-change:accessible-name")
 pyatspi.Registry.registerEventListener(listen, *events)
-select_c = named(window, "push button", "Select c)")
+select_c = named(window, pyatspi.ROLE_PUSH_BUTTON, "Select c)")
 select_c.queryComponent().grabFocus()
 time.sleep(0.5)
 subprocess.run(["xdotool", "key", "space"], check=True)
@@ -85,6 +85,6 @@ if len(shown) != 1 or not re.fullmatch(r"Verdict c\) (True|False|Silly)", shown[
 
 # A new question takes the announcement back.
 press(window, "New Type 1")
-if named(window, "push button", "Select c)").description:
+if named(window, pyatspi.ROLE_PUSH_BUTTON, "Select c)").description:
     fail("the announcement outlived its question")
 print("1 passed, 0 failed")

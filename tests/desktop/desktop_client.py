@@ -19,7 +19,7 @@ def extents(accessible):
 
 
 def labels(window):
-    return [c for c in children(window) if c.getRoleName() == "label" and showing(c)]
+    return [c for c in children(window) if c.getRole() == pyatspi.ROLE_LABEL and showing(c)]
 
 
 def options(window):

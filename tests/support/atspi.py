@@ -34,12 +34,13 @@ def children(window):
     return [window.getChildAtIndex(i) for i in range(window.childCount)]
 
 
+# Roles by their value: at-spi2-core names them differently from one release to the next.
 def named(window, role, name):
-    return next((c for c in children(window) if c.getRoleName() == role and c.name == name), None)
+    return next((c for c in children(window) if c.getRole() == role and c.name == name), None)
 
 
 def press(window, name):
-    button = named(window, "push button", name)
+    button = named(window, pyatspi.ROLE_PUSH_BUTTON, name)
     if button is None:
         fail(f"no button named {name!r}")
     action = button.queryAction()
