@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "announcer.h"
 #include "arrow_pair_bar.h"
 #include "command_button.h"
 #include "control_table.h"
@@ -31,6 +32,7 @@
 #include <QStringLiteral>
 #include <QStyle>
 #include <Qt>
+#include <QtCore/qtmetamacros.h> // emit
 
 #include <array>
 #include <cstddef>
@@ -40,9 +42,12 @@
 namespace ui {
 
 struct Form1::State {
+    explicit State(QWidget* window) : announcer(window) {}
+
     Controls controls;
     quiz::QuizRound round;
     quiz::PseudoRandomSource random;
+    Announcer announcer;
 };
 
 namespace {
@@ -89,7 +94,7 @@ QString OptionLetter(const Controls& c, std::size_t option) {
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>()) {
+Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(this)) {
     setObjectName(QStringLiteral("Form1"));
     // The layout is fixed left to right, and so are the converter arrows and their keys, even
     // when Qt is told to lay out right to left.
@@ -140,6 +145,7 @@ void Form1::ConnectEvents() {
     ConnectArray(this, c.Command2, &QPushButton::clicked, [this](int i) { Command2_Click(i); });
     ConnectArray(this, c.HScroll1, &QScrollBar::valueChanged,
                  [this](int i) { HScroll1_Change(i); });
+    connect(this, &Form1::activated, this, &Form1::SayQuestion, Qt::QueuedConnection);
 }
 
 void Form1::Form_Load() {
@@ -150,16 +156,19 @@ void Form1::Form_Load() {
 void Form1::cmdQuestion_Click(int index) {
     quiz::NewQuestion(state_->round, state_->random, static_cast<std::int16_t>(index));
     ShowRound();
+    SayQuestion();
 }
 
 void Form1::Command2_Click(int index) {
     quiz::RevealVerdict(state_->round, static_cast<std::int16_t>(index));
     const auto i = static_cast<std::size_t>(index);
     ShowVerdict(i);
-    // A screen reader speaks a change to the focused button, not the label that appeared.
+    // The verdict stays with its button, for a screen reader that comes back to it, and is said
+    // at once. The focus stays where it is.
     const Controls& c = state_->controls;
-    c.Command2.at(i)->setAccessibleDescription(OptionLetter(c, i) + ' ' +
-                                               c.lblSolution.at(i)->text());
+    const QString verdict = OptionLetter(c, i) + ' ' + c.lblSolution.at(i)->text();
+    c.Command2.at(i)->setAccessibleDescription(verdict);
+    state_->announcer.Say(verdict);
 }
 
 void Form1::HScroll1_Change(int index) {
@@ -168,6 +177,14 @@ void Form1::HScroll1_Change(int index) {
     const auto r = static_cast<std::size_t>(index);
     WidgetRow row(c.txtDecimal.at(r), c.HScroll1.at(r), c.txtBinary.at(r));
     converter::ConvertRow(row);
+    if (const QLineEdit* written = row.Written()) {
+        state_->announcer.Say(written->text());
+    }
+}
+
+void Form1::SayQuestion() {
+    const Controls& c = state_->controls;
+    state_->announcer.Say(c.lblQuestion->text() + ' ' + c.lblAQuestion->text());
 }
 
 void Form1::ShowRound() {
@@ -180,6 +197,7 @@ void Form1::ShowRound() {
         const QString option = QString::fromStdString(round.options.at(i));
         c.lblAnsA.at(i)->setText(option);
         c.lblAnsA.at(i)->setAccessibleName(letter + ' ' + option);
+        c.Command2.at(i)->setAccessibleName(QStringLiteral("Select ") + letter + ' ' + option);
         ShowVerdict(i);
         c.Command2.at(i)->setAccessibleDescription({});
     }
@@ -201,6 +219,13 @@ void Form1::ShowVerdict(std::size_t i) {
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    // The first question is posed before the window shows. A screen reader hears the question on
+    // screen whenever the window becomes the active one, at the start and when the learner comes
+    // back to it; the connection is queued, so that the window and its focused control, which
+    // would cut the question short, are announced first.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        emit activated();
+    }
     // A new theme may darken or lighten the window under the verdicts.
     const Controls& c = state_->controls;
     if (event->type() == QEvent::PaletteChange && c.lblSolution[0] != nullptr) {
@@ -210,12 +235,10 @@ void Form1::changeEvent(QEvent* event) {
     }
 }
 
-// What a screen reader says for controls whose caption alone would not tell them apart.
+// What a screen reader says for controls whose caption alone would not tell them apart; each
+// "Select" button is named with its option, by ShowRound.
 void Form1::NameControlsForScreenReaders() {
     const Controls& c = state_->controls;
-    for (std::size_t i = 0; i < c.Command2.size(); ++i) {
-        c.Command2.at(i)->setAccessibleName(QStringLiteral("Select ") + OptionLetter(c, i));
-    }
     for (std::size_t r = 0; r < c.HScroll1.size(); ++r) {
         const QString row = QStringLiteral(", row %1").arg(r + 1);
         c.txtDecimal.at(r)->setAccessibleName(QStringLiteral("Decimal address") + row);

@@ -17,6 +17,7 @@ std::u32string WidgetRow::DecimalText() const {
 
 void WidgetRow::SetDecimalText(std::u32string text) {
     decimal_->setText(QString::fromStdU32String(text));
+    written_ = decimal_;
 }
 
 std::u32string WidgetRow::BinaryText() const {
@@ -25,6 +26,7 @@ std::u32string WidgetRow::BinaryText() const {
 
 void WidgetRow::SetBinaryText(std::u32string text) {
     binary_->setText(QString::fromStdU32String(text));
+    written_ = binary_;
 }
 
 int WidgetRow::BarValue() const {

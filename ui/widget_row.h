@@ -19,10 +19,14 @@ public:
     [[nodiscard]] int BarValue() const override;
     void SetBarValue(int value) override;
 
+    // The box this row has written, if any.
+    [[nodiscard]] const QLineEdit* Written() const { return written_; }
+
 private:
     QLineEdit* decimal_;
     QScrollBar* bar_;
     QLineEdit* binary_;
+    const QLineEdit* written_ = nullptr;
 };
 
 } // namespace ui

@@ -15,6 +15,10 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
+signals:
+    // The window has become the active one; its focused control is yet to be announced.
+    void activated();
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -33,6 +37,7 @@ private:
 
     // Shows the question on screen in the labels.
     void ShowRound();
+    void SayQuestion();
     void ShowVerdict(std::size_t i);
 };
 
