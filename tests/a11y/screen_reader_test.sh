@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The window as a screen reader reads it: the built program under Xvfb in a private D-Bus session
-# with the accessibility bus, read and driven by an AT-SPI client.
+# The window as a blind learner meets it: the built program under Xvfb and openbox, in a private
+# D-Bus session with the accessibility bus, with Orca running and the keyboard only. What Orca
+# speaks is read from its debug log; the accessibility tree is read through AT-SPI.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
@@ -12,8 +13,22 @@ start_xvfb
 start_window_manager
 start_accessibility_bus
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/app.log" 2>&1 &
+# Orca's settings, and anything else it keeps, in the scratch folder.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+orca_log="$work/orca.log"
+# Orca writes its log in blocks to a file, but line by line to a terminal: script(1) gives it one
+# and copies it to the log as it comes, so that the test can follow what Orca says.
+script --quiet --flush --command \
+    "orca --replace --user-prefs '$work/orca-settings' --debug-file /dev/tty" "$orca_log" \
+    >/dev/null 2>&1 </dev/null &
+orca_pid=$!
+timeout 30 sh -c "until grep -q \"SPEECH OUTPUT: 'Screen reader on\" '$orca_log'; do sleep 0.2; done" ||
+    { tail -n 20 "$orca_log"; fail "Orca did not start"; }
+
+"$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 [ -n "$(wait_for_window)" ] || { cat "$work/app.log"; fail "no window"; }
 # Debian's own Python: the one with the GObject bindings pyatspi needs.
-/usr/bin/python3 "$here/atspi_client.py"
+/usr/bin/python3 "$here/screen_reader_client.py" "$orca_log"

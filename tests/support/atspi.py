@@ -34,9 +34,11 @@ def children(window):
     return [window.getChildAtIndex(i) for i in range(window.childCount)]
 
 
-# Roles by their value: at-spi2-core names them differently from one release to the next.
+# Roles by their value: at-spi2-core names them differently from one release to the next. A name
+# is matched whole, or as the first words of a longer one ("Select a)" of "Select a) 10.0.0.1").
 def named(window, role, name):
-    return next((c for c in children(window) if c.getRole() == role and c.name == name), None)
+    return next((c for c in children(window) if c.getRole() == role
+                 and (c.name == name or c.name.startswith(name + " "))), None)
 
 
 def press(window, name):

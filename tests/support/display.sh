@@ -17,10 +17,13 @@ start_xvfb() {
 }
 
 # Starts openbox on that display, so that focus, placement and closing work as on a desktop; with
-# its configuration file if one is given.
+# its configuration file if one is given. Returns once it manages the screen: a window mapped
+# before that is never given the focus.
 start_window_manager() {
     openbox ${1:+--config-file "$1"} >/dev/null 2>&1 &
     wm_pid=$!
+    timeout 10 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; do
+        sleep 0.1; done' 2>/dev/null || { echo "openbox did not start"; return 1; }
 }
 
 # Prints the id of the program's window once it shows, or nothing after 20 seconds.
@@ -42,15 +45,17 @@ start_accessibility_bus() {
     sleep 1
 }
 
-# A scratch folder in $work; on exit it is removed and the program, accessibility bus and Xvfb
-# the caller started (app_pid, bus_pid, wm_pid, xvfb_pid) are stopped.
+# A scratch folder in $work; on exit it is removed, and the program, screen reader, accessibility
+# bus, window manager and Xvfb that the caller started (app_pid, orca_pid, bus_pid, wm_pid,
+# xvfb_pid) are stopped.
 start_scratch() {
     work=$(mktemp -d)
     trap stop_scratch EXIT
 }
 
 stop_scratch() {
-    kill "${app_pid:-}" "${bus_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    kill "${app_pid:-}" "${orca_pid:-}" "${bus_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null ||
+        true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
