@@ -24,7 +24,8 @@ script --quiet --flush --command \
     "orca --replace --user-prefs '$work/orca-settings' --debug-file /dev/tty" "$orca_log" \
     >/dev/null 2>&1 </dev/null &
 orca_pid=$!
-timeout 30 sh -c "until grep -q \"SPEECH OUTPUT: 'Screen reader on\" '$orca_log'; do sleep 0.2; done" ||
+started="SPEECH OUTPUT: 'Screen reader on"
+timeout 30 sh -c "until grep -qs \"$started\" '$orca_log'; do sleep 0.2; done" ||
     { tail -n 20 "$orca_log"; fail "Orca did not start"; }
 
 "$program" >"$work/app.log" 2>&1 &
