@@ -74,12 +74,17 @@ class Orca:
         return match
 
     def tab_to(self, pattern, what):
-        """Tabs on, as a learner does, until Orca names the control wanted."""
+        """Tabs on, as a learner does, until Orca names the control wanted. A control is known
+        by its name, as the tree gives it, followed by what Orca calls it, which each release of
+        Orca words its own way ("push button", "button"; "scroll bar", "horizontal scroll bar")."""
         for _ in range(30):
             self.read()
             since = len(self.said)
+            names = sorted((c.name for c in children(window) if c.name and
+                            c.getState().contains(pyatspi.STATE_FOCUSABLE)), key=len, reverse=True)
+            arrival = r"(" + "|".join(map(re.escape, names)) + r") .+"
             subprocess.run(["xdotool", "key", "Tab"], check=True)
-            _, match = self.wait(r"(.+?) (" + BUTTON + r"|text|scroll bar.*)", since, "a control")
+            _, match = self.wait(arrival, since, "a control by its name")
             found = re.fullmatch(pattern, match[1])
             if found:
                 print(f"      Tab: {match[0]!r}")
