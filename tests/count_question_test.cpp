@@ -23,100 +23,61 @@ float TopDraw(int n, int t) {
 constexpr float kSillyDraw = 0.9F;
 constexpr float kFalseDraw = 0.1F;
 
-struct CountCase {
-    const char* name;
-    std::uint32_t host;
-    int n;
-    std::vector<float> topDraws;   // every draw for t, the rejected ones first
-    std::vector<float> wrongDraws; // one per wrong option
-    const char* line;
-    std::array<const char*, 4> options;
-    std::array<const char*, 4> verdicts;
-};
+// Every draw of one question: the host, n, each draw for t (the rejected ones first), and one for
+// each wrong option.
+std::vector<float> Draws(std::uint32_t host, int n, const std::vector<float>& topDraws,
+                         const std::vector<float>& wrongDraws) {
+    return Concat({HostDraws(host), {PrefixDraw(n)}, topDraws, wrongDraws});
+}
 
 TEST(CountQuestion, OptionsAreTheBlockSizesOfFourConsecutiveLengths) {
     const std::uint32_t host = Address(10, 20, 30, 41);
-    const CountCase cases[] = {
+    const ScriptedQuestion questions[] = {
         {"n=32 redraws t until it is 32",
-         host,
-         32,
-         {TopDraw(32, 35), TopDraw(32, 33), TopDraw(32, 34), TopDraw(32, 32)},
-         {kSillyDraw, kSillyDraw, kSillyDraw},
+         Draws(host, 32, {TopDraw(32, 35), TopDraw(32, 33), TopDraw(32, 34), TopDraw(32, 32)},
+               {kSillyDraw, kSillyDraw, kSillyDraw}),
          "10.20.30.41/32",
          {"1", "2", "6", "12"},
          {"True", "False", "Silly", "Silly"}},
         {"n=31 with t=32",
-         host,
-         31,
-         {TopDraw(31, 33), TopDraw(31, 32)},
-         {kSillyDraw, kFalseDraw, kSillyDraw},
+         Draws(host, 31, {TopDraw(31, 33), TopDraw(31, 32)}, {kSillyDraw, kFalseDraw, kSillyDraw}),
          "10.20.30.40/31",
          {"1", "2", "4", "12"},
          {"False", "True", "False", "Silly"}},
         {"n=30 redraws t",
-         host,
-         30,
-         {TopDraw(30, 33), TopDraw(30, 30)},
-         {kFalseDraw, kSillyDraw, kFalseDraw},
+         Draws(host, 30, {TopDraw(30, 33), TopDraw(30, 30)}, {kFalseDraw, kSillyDraw, kFalseDraw}),
          "10.20.30.40/30",
          {"4", "8", "24", "32"},
          {"True", "False", "Silly", "False"}},
         {"n=24 with t=26",
-         host,
-         24,
-         {TopDraw(24, 26)},
-         {kSillyDraw, kSillyDraw, kFalseDraw},
+         Draws(host, 24, {TopDraw(24, 26)}, {kSillyDraw, kSillyDraw, kFalseDraw}),
          "10.20.30.0/24",
          {"96", "192", "256", "512"},
          {"Silly", "Silly", "True", "False"}},
         {"n=1 below 128.0.0.0",
-         host,
-         1,
-         {TopDraw(1, 1)},
-         {kFalseDraw, kFalseDraw, kFalseDraw},
+         Draws(host, 1, {TopDraw(1, 1)}, {kFalseDraw, kFalseDraw, kFalseDraw}),
          "0.0.0.0/1",
          {"2147483648", "4294967296", "8589934592", "17179869184"},
          {"True", "False", "False", "False"}},
         {"n=0 all silly",
-         host,
-         0,
-         {TopDraw(0, 0)},
-         {kSillyDraw, kSillyDraw, kSillyDraw},
+         Draws(host, 0, {TopDraw(0, 0)}, {kSillyDraw, kSillyDraw, kSillyDraw}),
          "0.0.0.0/0",
          {"4294967296", "12884901888", "25769803776", "51539607552"},
          {"True", "Silly", "Silly", "Silly"}},
         {"n=0 none silly",
-         host,
-         0,
-         {TopDraw(0, 0)},
-         {kFalseDraw, kFalseDraw, kFalseDraw},
+         Draws(host, 0, {TopDraw(0, 0)}, {kFalseDraw, kFalseDraw, kFalseDraw}),
          "0.0.0.0/0",
          {"4294967296", "8589934592", "17179869184", "34359738368"},
          {"True", "False", "False", "False"}},
         {"n=1 above 128.0.0.0",
-         Address(191, 1, 1, 1),
-         1,
-         {TopDraw(1, 4)},
-         {kFalseDraw, kFalseDraw, kFalseDraw},
+         Draws(Address(191, 1, 1, 1), 1, {TopDraw(1, 4)}, {kFalseDraw, kFalseDraw, kFalseDraw}),
          "128.0.0.0/1",
          {"268435456", "536870912", "1073741824", "2147483648"},
          {"False", "False", "False", "True"}},
     };
-    for (const CountCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        ScriptedSource source(
-            Concat({HostDraws(c.host), {PrefixDraw(c.n)}, c.topDraws, c.wrongDraws}));
-        quiz::QuizRound round;
-        quiz::CountQuestion(round, source);
-        EXPECT_EQ(source.Remaining(), 0U);
-        EXPECT_EQ(round.questionText, "How many IP addresses are contained in the range:");
-        EXPECT_EQ(round.questionLine, c.line);
-        for (std::size_t i = 0; i < 4; ++i) {
-            EXPECT_EQ(round.options[i], c.options[i]) << "option " << i;
-            EXPECT_EQ(round.verdicts[i].text, c.verdicts[i]) << "option " << i;
-            EXPECT_EQ(round.verdicts[i].colour,
-                      std::string(c.verdicts[i]) == "True" ? quiz::kGreen : quiz::kDarkRed);
-        }
+    for (const ScriptedQuestion& question : questions) {
+        ExpectPoses(quiz::CountQuestion,
+                    "How many IP addresses are contained in the range:", question);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <quiz/quiz.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,22 +28,23 @@ TEST(QuizRound, StartUpSeedsOnceAndPosesAMatchingQuestion) {
 }
 
 TEST(QuizRound, RevealShowsOneVerdictUntilTheNextQuestion) {
-    ScriptedSource source(Concat({MatchDraws(), MatchDraws()}));
-    quiz::QuizRound round;
-    quiz::NewQuestion(round, source, quiz::kMatchingAddress);
+    // Each index from one below the first verdict to one past the last.
+    for (std::int16_t index = -1; index <= 4; ++index) {
+        SCOPED_TRACE(index);
+        ScriptedSource source(Concat({MatchDraws(), MatchDraws()}));
+        quiz::QuizRound round;
+        quiz::NewQuestion(round, source, quiz::kMatchingAddress);
 
-    quiz::RevealVerdict(round, 2);
-    quiz::RevealVerdict(round, 2);
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(round.verdicts[i].visible, i == 2) << i;
-    }
-    quiz::RevealVerdict(round, -1);
-    quiz::RevealVerdict(round, 4);
-    EXPECT_EQ(round.verdicts[3].visible, false);
+        quiz::RevealVerdict(round, index);
+        quiz::RevealVerdict(round, index);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(round.verdicts[i].visible, static_cast<int>(i) == index) << i;
+        }
 
-    quiz::NewQuestion(round, source, quiz::kMatchingAddress);
-    for (const auto& verdict : round.verdicts) {
-        EXPECT_FALSE(verdict.visible);
+        quiz::NewQuestion(round, source, quiz::kMatchingAddress);
+        for (const auto& verdict : round.verdicts) {
+            EXPECT_FALSE(verdict.visible);
+        }
     }
 }
 
