@@ -15,12 +15,12 @@ std::string CBin(std::int32_t Nr, std::int16_t Precision) {
     std::uint64_t magnitude = Nr < 0 ? -static_cast<std::int64_t>(Nr) : Nr;
 
     char digits[32];
-    char* first = std::end(digits);
+    std::size_t first = std::size(digits); // the digits fill the array from its end
     while (magnitude != 0) {
-        *--first = static_cast<char>('0' + (magnitude & 1U));
+        digits[--first] = static_cast<char>('0' + (magnitude & 1U));
         magnitude >>= 1U;
     }
-    const auto digitCount = static_cast<std::size_t>(std::end(digits) - first);
+    const std::size_t digitCount = std::size(digits) - first;
     const auto minimumWidth = static_cast<std::size_t>(std::max<std::int16_t>(Precision, 1));
     const std::size_t width = std::max(digitCount, minimumWidth);
 
@@ -30,7 +30,7 @@ std::string CBin(std::int32_t Nr, std::int16_t Precision) {
         text += '-';
     }
     text.append(width - digitCount, '0');
-    text.append(first, digitCount);
+    text.append(&digits[first], digitCount);
     return text;
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace converter {
 
@@ -71,8 +72,8 @@ std::optional<std::u32string> BinaryToDecimal(std::u32string_view binary) {
 
 std::optional<std::u32string> DecimalToBinary(std::u32string_view decimal) {
     // Counted first so that an over-long text is declined before any part is read.
-    if (static_cast<std::size_t>(std::count(decimal.begin(), decimal.end(), U'.')) >=
-        kMaxDecimalParts) {
+    if (std::cmp_greater_equal(std::count(decimal.begin(), decimal.end(), U'.'),
+                               kMaxDecimalParts)) {
         return std::nullopt;
     }
     std::array<std::int16_t, kMaxDecimalParts> values{};

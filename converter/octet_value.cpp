@@ -92,7 +92,7 @@ std::optional<std::int16_t> ReadOctetValue(std::u32string_view part) {
     const auto whole = static_cast<std::size_t>(wholeDigits);
     std::int32_t magnitude = 0;
     for (std::size_t i = 0; i < whole; ++i) {
-        magnitude = magnitude * 10 + DigitAt(digits, i);
+        magnitude = (magnitude * 10) + DigitAt(digits, i);
     }
     // Round half to even.
     const int roundingDigit = DigitAt(digits, whole);
