@@ -17,8 +17,9 @@ int main() {}
 ]] BRAMBLET_WIDE_INTERMEDIATES)
 if(BRAMBLET_WIDE_INTERMEDIATES)
     # With standard excess precision every assignment, cast and argument rounds to a double, as
-    # C++ says (GCC 13 and later, for C++). Older GCC gets there by storing each variable in
-    # memory, its parameters included, which is where the core rounds.
+    # C++ says (GCC 13 and later, for C++); older GCC rounds each variable and parameter it stores
+    # with -ffloat-store. The wide sums the quiz then rounds are exact in a 64-bit mantissa, so the
+    # one rounding to a double gives amd64's result.
     check_cxx_compiler_flag(-fexcess-precision=standard HAVE_STANDARD_EXCESS_PRECISION)
     if(HAVE_STANDARD_EXCESS_PRECISION)
         list(APPEND bramblet_double_precision_options -fexcess-precision=standard)
