@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The desktop entry and the AppStream metainfo as the validators read them.
+# A desktop entry and an AppStream metainfo file as the validators read them.
+# Usage: validate_metadata.sh DESKTOP_FILE METAINFO_FILE
 set -euo pipefail
-dir=$1
-desktop-file-validate "$dir"/*.desktop
+desktop-file-validate "$1"
 status=0
-report=$(appstreamcli validate --no-net "$dir"/*.metainfo.xml 2>&1) || status=$?
+report=$(appstreamcli validate --no-net "$2" 2>&1) || status=$?
 echo "$report"
 # The one warning allowed: the project has no public homepage, which a packager adds (README).
 allowed=': url-homepage-missing$'
