@@ -13,15 +13,23 @@ start_xvfb
 start_window_manager
 start_accessibility_bus
 
+# Orca will not start beside another Orca of this user, and one that an earlier run stopped is
+# gone only once it has been reaped, which can take seconds.
+timeout 15 sh -c 'while pgrep -u "$(id -u)" -x orca >/dev/null; do sleep 0.2; done' ||
+    fail "another Orca runs for this user; the test needs to start its own"
+
 # Orca's settings, and anything else it keeps, in the scratch folder.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 orca_log="$work/orca.log"
 # Orca writes its log in blocks to a file, but line by line to a terminal: script(1) gives it one
-# and copies it to the log as it comes, so that the test can follow what Orca says.
+# and copies it to the log as it comes, so that the test can follow what Orca says. Not with
+# --replace: besides killing the user's own Orca, it leaves an alarm set that goes off two seconds
+# later, and one that lands while Orca is writing its log makes Orca drop the event it was
+# handling, such as the focus moving.
 script --quiet --flush --command \
-    "orca --replace --user-prefs '$work/orca-settings' --debug-file /dev/tty" "$orca_log" \
+    "orca --debug-file /dev/tty" "$orca_log" \
     >/dev/null 2>&1 </dev/null &
 orca_pid=$!
 started="SPEECH OUTPUT: 'Screen reader on"

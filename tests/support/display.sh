@@ -1,11 +1,14 @@
 # Sourced by the scripts that drive the program on a display of their own.
 
 # Starts a private Xvfb, 1024x768 unless a size is given, exports DISPLAY and sets xvfb_pid for
-# the caller to stop it.
+# the caller to stop it. Without -noreset, Xvfb resets whenever its last client leaves, and a
+# client that connects during the reset is refused: the window manager, started while a poll has
+# just disconnected, then fails to open the display.
 start_xvfb() {
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$display_file" \
+        2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$display_file" ] && break
