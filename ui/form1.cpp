@@ -2,13 +2,17 @@
 
 #include "announcer.h"
 #include "arrow_pair_bar.h"
+#include "colour_scheme.h"
 #include "command_button.h"
 #include "control_table.h"
 #include "controls.h"
 #include "fonts.h"
+#include "framed_box.h"
 #include "screen_fit.h"
+#include "text_scale.h"
 #include "verdict_colours.h"
 #include "widget_row.h"
+#include "window_room.h"
 
 #include <converter/convert_row.h>
 #include <quiz/quiz.h>
@@ -30,7 +34,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringLiteral>
-#include <QStyle>
 #include <Qt>
 #include <QtCore/qtmetamacros.h> // emit
 
@@ -81,13 +84,6 @@ void ConnectArray(QObject* receiver, const std::array<Control*, N>& controls, Si
     }
 }
 
-// A window manager's frame is not known before the window is first shown; Qt's own title bar and
-// frame stand in for it.
-QSize FrameAllowance(const QStyle& style) {
-    const int border = 2 * style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    return {border, style.pixelMetric(QStyle::PM_TitleBarHeight) + border};
-}
-
 QString OptionLetter(const Controls& c, std::size_t option) {
     return c.Label2.at(option)->text().trimmed();
 }
@@ -101,10 +97,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(QStringLiteral("Orwin's Bramblet"));
     setWindowIcon(ProgramIcon());
+    FollowColourScheme(this);
     const QSize client(kClientWidth, kClientHeight);
-    const double scale =
-        ScaleToFit(client, FrameAllowance(*style()), screen()->availableGeometry());
+    const double textScale = DesktopTextScale(*screen());
+    const WindowRoom room = RoomFor(*this, textScale);
+    const double scale = ScaleToFit(client, room.frame, room.available, textScale);
     resize(Scaled(QRect({0, 0}, client), scale).size());
+    const double fontScale = scale * DpiCompensation(*screen());
 
     Controls& c = state_->controls;
     const auto installedFamilies = QFontDatabase::families();
@@ -113,7 +112,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
         QWidget* control = spec.make(c, spec, this);
         control->setGeometry(Scaled({spec.left, spec.top, spec.width, spec.height}, scale));
         if (spec.font != FontRole::None) {
-            control->setFont(FontFor(spec.font, scale, installedFamilies));
+            control->setFont(FontFor(spec.font, fontScale, installedFamilies));
         }
         tabOrder.at(static_cast<std::size_t>(spec.tabPlace)) = control;
     }
@@ -125,6 +124,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
             }
             previous = control;
         }
+    }
+    for (QLineEdit* box : {c.txtDecimal[0], c.txtDecimal[1], c.txtBinary[0], c.txtBinary[1]}) {
+        KeepFrameVisible(box);
     }
     for (std::size_t i = 0; i < c.lblSolution.size(); ++i) {
         PaintVerdict(c.lblSolution[i], i < 3 ? quiz::kGreen : quiz::kDarkRed);

@@ -7,12 +7,12 @@
 
 namespace ui {
 
-double ScaleToFit(QSize client, QSize frame, const QRect& available) {
+double ScaleToFit(QSize client, QSize frame, const QRect& available, double wanted) {
     const double across = static_cast<double>(available.width() - frame.width()) / client.width();
     const double down = static_cast<double>(available.height() - frame.height()) / client.height();
     // A screen too small for any sensible window still gets one that can be read.
     constexpr double kSmallest = 0.25;
-    return std::clamp(std::min(across, down), kSmallest, 1.0);
+    return std::max(std::min({across, down, wanted}), kSmallest);
 }
 
 QRect Scaled(const QRect& place, double scale) {

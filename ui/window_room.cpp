@@ -1,0 +1,48 @@
+#include "window_room.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSize>
+#include <QStringLiteral>
+#include <QStyle>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+// GNOME's top bar is 32 pixels high and Plasma's default panel 44; a little more keeps the
+// window off either one's edge. GNOME's bar grows with the desktop's text.
+constexpr int kUnknownPanels = 48;
+// Qt's own title bar on GNOME and KWin's Breeze title bar are both under 40 pixels high, with
+// their borders.
+constexpr int kUnknownTitleBar = 40;
+
+bool PanelsAreUnknown() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
+// A window manager's frame is not known before the window is first shown; Qt's own title bar and
+// frame stand in for it.
+QSize StyleFrame(const QStyle& style) {
+    const int border = 2 * style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return {border, style.pixelMetric(QStyle::PM_TitleBarHeight) + border};
+}
+
+} // namespace
+
+WindowRoom RoomFor(const QWidget& window, double textScale) {
+    WindowRoom room{.available = window.screen()->availableGeometry(),
+                    .frame = StyleFrame(*window.style())};
+    if (PanelsAreUnknown()) {
+        const double panels = kUnknownPanels * std::max(1.0, textScale);
+        room.available.setHeight(room.available.height() - static_cast<int>(std::lround(panels)));
+        room.frame.setHeight(std::max(room.frame.height(), kUnknownTitleBar));
+    }
+    return room;
+}
+
+} // namespace ui
