@@ -2,7 +2,6 @@
 accessibility tree holds of the verdicts still hidden. The first argument is Orca's debug log."""
 import os
 import re
-import subprocess
 import sys
 import time
 from datetime import datetime
@@ -10,7 +9,8 @@ from datetime import datetime
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from atspi import children, fail, named, program_window, showing, wait_for  # noqa: E402
+from atspi import (children, fail, named, program_window, send_key, showing,  # noqa: E402
+                   wait_for)
 
 SPOKEN = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)' ?\{'established'")
 VERDICT = re.compile(r"\b(True|False|Silly|Too Small|Too Big|Too High|Too Low)\b")
@@ -65,7 +65,7 @@ class Orca:
         self.read()
         since = len(self.said)
         pressed = datetime.now()  # Orca's log gives the local time of day
-        subprocess.run(["xdotool", "key", name], check=True)
+        send_key(name)
         when, match = self.wait(pattern, since, what)
         delay = (when - pressed.replace(year=1900, month=1, day=1)).total_seconds() % 86400
         if delay > QUICKLY:
@@ -83,7 +83,7 @@ class Orca:
             names = sorted((c.name for c in children(window) if c.name and
                             c.getState().contains(pyatspi.STATE_FOCUSABLE)), key=len, reverse=True)
             arrival = r"(" + "|".join(map(re.escape, names)) + r") .+"
-            subprocess.run(["xdotool", "key", "Tab"], check=True)
+            send_key("Tab")
             _, match = self.wait(arrival, since, "a control by its name")
             found = re.fullmatch(pattern, match[1])
             if found:

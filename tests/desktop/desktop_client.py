@@ -1,21 +1,35 @@
-"""One check of the window on one desktop, named by the first argument; see desktop_test.sh."""
+"""Checks of the window on one desktop, named by the first argument (several joined by commas);
+see desktop_test.sh. On GNOME Shell and KWin (real_desktop.py) the checks start the program."""
 import os
 import re
 import subprocess
 import sys
+import time
 
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from atspi import children, fail, press, program_window, showing, wait_for  # noqa: E402
+import real_desktop  # noqa: E402
+from real_desktop import DESKTOP  # noqa: E402
 
 SHOT = os.path.join(os.environ["work"], "shot.png")  # the scratch folder of desktop_test.sh
 OPTION = re.compile(r"^[a-d]\) \S")
 
 
+# Where the client area's top-left corner is on the screenshots. A Wayland program does not know
+# where it stands, so on a real desktop the desktop tells.
+ORIGIN = [0, 0]
+
+
 def extents(accessible):
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
+    return box.x + ORIGIN[0], box.y + ORIGIN[1], box.width, box.height
+
+
+def size(window):
+    box = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.width, box.height
 
 
 def labels(window):
@@ -47,7 +61,10 @@ def colours(x, y, width, height):
 
 
 def screenshot():
-    subprocess.run(["import", "-window", "root", SHOT], check=True)
+    if DESKTOP:
+        real_desktop.screenshot(SHOT)
+    else:
+        subprocess.run(["import", "-window", "root", SHOT], check=True)
 
 
 def luminance(colour):
@@ -63,15 +80,16 @@ def contrast(one, other):
     return (lighter + 0.05) / (darker + 0.05)
 
 
-def check_contrast(window):
-    """Every verdict, green and dark red, at least 3 : 1 against the ground it is drawn on."""
+def check_contrast(window, least=3):
+    """Every verdict, green and dark red, at least 3 : 1 against the ground it is drawn on, the
+    level for large text; `least` asks more."""
     shown = reveal_every_verdict(window)
     screenshot()
     for verdict in shown:
         ground, text = colours(*extents(verdict))[:2]
         ratio = contrast(ground, text)
         print(f"{verdict.name}: {text} on {ground}, {ratio:.2f} : 1")
-        if ratio < 3:
+        if ratio < least:
             fail(f"{verdict.name} has only {ratio:.2f} : 1")
 
 
@@ -129,6 +147,99 @@ def check_question(window):
         fail("verdict a) alone showing after its Select")
 
 
+def placed(window):
+    """Where the desktop has put the window, once it has; the screenshots' origin follows."""
+    place = wait_for(lambda: real_desktop.placement(size(window)), "window on the desktop")
+    ORIGIN[:] = place["client"][:2]
+    return place
+
+
+def check_whole(window):
+    """The whole window, title bar included, inside the area the desktop's panels leave free."""
+    place = placed(window)
+    x, y, width, height = place["frame"]
+    left, top, room_width, room_height = place["area"]
+    print(f"frame {width} x {height} at {x}, {y}; client {size(window)}; free area "
+          f"{room_width} x {room_height} at {left}, {top}")
+    if x < left or y < top or x + width > left + room_width or y + height > top + room_height:
+        fail("the window reaches past the area its desktop leaves free")
+
+
+def check_full_size(window):
+    """Where there is room, the client area is the layout's own size, 762 x 616."""
+    check_whole(window)
+    if size(window) != (762, 616):
+        fail(f"the client area is {size(window)} where 762 x 616 has room")
+
+
+def check_dark(window):
+    """The desktop turned dark while the program runs: a dark window, every verdict at least
+    4.5 : 1 on its ground; turned light again, the light window it had."""
+    placed(window)
+    real_desktop.set_colour_scheme(dark=True)
+    screenshot()
+    ground = colours(*ORIGIN, *size(window))[0]
+    print(f"dark: the window's ground is {ground}")
+    if luminance(ground) > 0.1:
+        fail(f"the window stays light ({ground}) on a dark desktop")
+    check_contrast(window, least=4.5)
+    real_desktop.set_colour_scheme(dark=False)
+    screenshot()
+    ground = colours(*ORIGIN, *size(window))[0]
+    print(f"light again: {ground}")
+    if luminance(ground) < 0.5:
+        fail(f"the window stays dark ({ground}) on a light desktop")
+
+
+def check_frames(window):
+    """Every text box keeps a frame: its left edge is not all of the box's own colour."""
+    placed(window)
+    screenshot()
+    for box in (c for c in children(window) if c.getRole() == pyatspi.ROLE_TEXT):
+        x, y, width, height = extents(box)
+        inside = colours(x, y, width, height)[0]
+        edge = colours(x, y + height // 2, 3, 1)
+        print(f"{box.name}: {width} x {height}, edge {edge} inside {inside}")
+        if edge == [inside]:
+            fail(f"{box.name!r} is drawn without a frame")
+
+
+def check_text_scale(window):
+    """GNOME's Large Text at 1.5: the window, started again, grows until it fills the room."""
+    before = size(window)
+    real_desktop.set_text_scale(1.5)
+    window = restart()
+    check_whole(window)
+    print(f"text scale 1.5: client area {before} becomes {size(window)}")
+    if size(window)[0] <= before[0]:
+        fail("the window did not grow with the desktop's text")
+    real_desktop.set_text_scale(1.0)
+    return restart()
+
+
+def check_monitor_scale(window):
+    """GNOME's display settings at 125 %: the window, started again, is whole."""
+    scale = real_desktop.set_monitor_scale(1.25)
+    print(f"monitor scale {scale}")
+    check_whole(restart())
+
+
+PROGRAM = real_desktop.Program()
+
+
+def restart():
+    PROGRAM.start()
+    time.sleep(1)
+    return wait_for(program_window, "window named Orwin's Bramblet", 20)
+
+
 CHECKS = {"contrast": check_contrast, "uncut": check_uncut, "on-screen": check_on_screen,
-          "question": check_question}
-CHECKS[sys.argv[1]](wait_for(program_window, "window named Orwin's Bramblet"))
+          "question": check_question, "whole": check_whole, "full-size": check_full_size,
+          "dark": check_dark, "frames": check_frames, "text-scale": check_text_scale,
+          "monitor-scale": check_monitor_scale}
+shown = restart() if DESKTOP else wait_for(program_window, "window named Orwin's Bramblet")
+try:
+    for name in sys.argv[1].split(","):
+        shown = CHECKS[name](shown) or shown
+finally:
+    PROGRAM.stop()

@@ -1,4 +1,6 @@
 """What the tests that read the window through AT-SPI share: finding it, its controls, pressing."""
+import os
+import subprocess
 import sys
 import time
 
@@ -53,3 +55,34 @@ def press(window, name):
 
 def showing(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def send_key(keys):
+    """Presses keys as a learner does, "Tab" or "shift+Tab": through xdotool under X, through a
+    virtual keyboard of GNOME Shell's own on GNOME."""
+    if os.environ.get("BRAMBLET_DESKTOP") != "gnome":
+        subprocess.run(["xdotool", "key", keys], check=True)
+        return
+    names = [{"shift": "Shift_L"}.get(key, key) for key in keys.split("+")]
+    press = "".join(f"k.notify_keyval(t++, C.KEY_{n}, C.KeyState.PRESSED);" for n in names)
+    release = "".join(f"k.notify_keyval(t++, C.KEY_{n}, C.KeyState.RELEASED);"
+                      for n in reversed(names))
+    # A new virtual keyboard brings a keymap of its own, which a program takes only after the
+    # keys sent with it: a Shift goes first, on its own.
+    keyboard = ("const C = imports.gi.Clutter; let t = imports.gi.GLib.get_monotonic_time();"
+                "let k = global.brambletKeyboard;")
+    if not shell_eval(keyboard + "k !== undefined"):
+        shell_eval(keyboard + "k = global.brambletKeyboard = C.get_default_backend()"
+                   ".get_default_seat().create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE);"
+                   "k.notify_keyval(t++, C.KEY_Shift_L, C.KeyState.PRESSED);"
+                   "k.notify_keyval(t++, C.KEY_Shift_L, C.KeyState.RELEASED); true")
+        time.sleep(1)
+    shell_eval(keyboard + press + release + "true")
+
+
+def shell_eval(script):
+    """Whether a JavaScript expression is true in GNOME Shell."""
+    return "'true'" in subprocess.run(
+        ["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
+         "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", script],
+        check=True, capture_output=True, text=True).stdout

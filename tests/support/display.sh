@@ -67,3 +67,29 @@ fail() {
     echo "FAIL: $*"
     exit 1
 }
+
+# Runs desktop_session.sh with its arguments as a plain user made for the tests, in a D-Bus
+# session and a mount namespace of its own, where /run/systemd is hidden: without logind's seats
+# GNOME Shell takes the stand-in a session without logind has, as in a container. Needs root;
+# returns 77 without it.
+on_desktop() {
+    [ "$(id -u)" -eq 0 ] || { echo "skipped: running a desktop as a plain user needs root"; return 77; }
+    local user=bramblet-learner support
+    support=$(dirname "${BASH_SOURCE[0]}")
+    id "$user" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+    # Inside a chroot / is no mount point and cannot be made private; there the mounts must be
+    # private already, as those of scripts/in-fresh-debian are, or the tmpfs would reach the host.
+    local propagation=private
+    mountpoint -q / || propagation=unchanged
+    unshare --mount --propagation "$propagation" -- bash -c '
+        if [ -d /run/systemd ]; then
+            ! findmnt -n -o PROPAGATION --target /run/systemd | grep -q shared ||
+                { echo "FAIL: /run/systemd is on a shared mount"; exit 1; }
+            mount -t tmpfs tmpfs /run/systemd
+        fi
+        user=$1
+        shift
+        exec runuser -u "$user" -- env -i PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 \
+            ${BRAMBLET_XWAYLAND:+BRAMBLET_XWAYLAND=1} bash "$@"' on-desktop "$user" "$(realpath "$support")/desktop_session.sh" "$@"
+}
