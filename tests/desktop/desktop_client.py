@@ -218,7 +218,7 @@ def check_text_scale(window):
 
 
 def check_monitor_scale(window):
-    """GNOME's display settings at 125 %: the window, started again, is whole."""
+    """The desktop's display settings at 125 %: the window, started again, is whole."""
     scale = real_desktop.set_monitor_scale(1.25)
     print(f"monitor scale {scale}")
     check_whole(restart())

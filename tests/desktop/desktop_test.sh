@@ -112,6 +112,7 @@ run_desktop() {
 run_desktop gnome-small    gnome    1024x600   whole,question,dark
 run_desktop gnome-laptop   gnome    1280x800   full-size,text-scale,monitor-scale
 run_desktop plasma-small   plasma   1024x600   whole,frames,dark
+run_desktop plasma-laptop  plasma   1280x800   full-size,monitor-scale
 
 [ ${#failed[@]} -eq 0 ] || fail "${failed[*]}"
 echo "$cases passed, 0 failed, $skipped skipped"

@@ -101,8 +101,13 @@ def set_text_scale(factor):
 
 
 def set_monitor_scale(wanted):
-    """The monitor's scale, as GNOME's display settings set it: the one it offers nearest to
-    `wanted`. Returns the scale set."""
+    """The monitor's scale, as the desktop's display settings set it: on GNOME the one it offers
+    nearest to `wanted`. Returns the scale set."""
+    if DESKTOP == "plasma":
+        subprocess.run(["kscreen-doctor", f"output.1.scale.{wanted}"], check=True,
+                       capture_output=True)
+        time.sleep(1)
+        return wanted
     bus = Gio.bus_get_sync(Gio.BusType.SESSION)
     name, path = "org.gnome.Mutter.DisplayConfig", "/org/gnome/Mutter/DisplayConfig"
 
