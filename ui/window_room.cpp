@@ -14,9 +14,11 @@ namespace ui {
 
 namespace {
 
-// GNOME's top bar is 32 pixels high and Plasma's default panel 44; a little more keeps the
-// window off either one's edge. GNOME's bar grows with the desktop's text.
-constexpr int kUnknownPanels = 48;
+// GNOME's top bar is 32 pixels high and grows with the desktop's text; Plasma's default panel is
+// 44 pixels high. A little more keeps the window off either one's edge.
+constexpr double kGnomeTopBar = 32;
+constexpr double kPlasmaPanel = 44;
+constexpr double kPanelMargin = 4;
 // Qt's own title bar on GNOME and KWin's Breeze title bar are both under 40 pixels high, with
 // their borders.
 constexpr int kUnknownTitleBar = 40;
@@ -38,7 +40,7 @@ WindowRoom RoomFor(const QWidget& window, double textScale) {
     WindowRoom room{.available = window.screen()->availableGeometry(),
                     .frame = StyleFrame(*window.style())};
     if (PanelsAreUnknown()) {
-        const double panels = kUnknownPanels * std::max(1.0, textScale);
+        const double panels = std::max(kPlasmaPanel, kGnomeTopBar * textScale) + kPanelMargin;
         room.available.setHeight(room.available.height() - static_cast<int>(std::lround(panels)));
         room.frame.setHeight(std::max(room.frame.height(), kUnknownTitleBar));
     }
