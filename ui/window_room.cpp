@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSize>
+#include <QString>
 #include <QStringLiteral>
 #include <QStyle>
 #include <QWidget>
