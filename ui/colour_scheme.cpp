@@ -1,14 +1,20 @@
 #include "colour_scheme.h"
 
+#include "desktop_portal.h"
+#include "scheme_follower.h"
+
 #include <QApplication>
 #include <QColor>
+#include <QDBusConnection>
+#include <QDBusVariant>
 #include <QGuiApplication>
 #include <QObject>
 #include <QPalette>
+#include <QString>
+#include <QStringLiteral>
 #include <QStyleHints>
 #include <Qt>
-
-#include <memory>
+#include <QtCore/qobjectdefs.h> // SLOT
 
 namespace ui {
 
@@ -46,24 +52,52 @@ bool IsLight(const QPalette& palette) {
     return palette.color(QPalette::Window).lightnessF() > 0.5;
 }
 
+QString Appearance() {
+    return QStringLiteral("org.freedesktop.appearance");
+}
+QString ColourScheme() {
+    return QStringLiteral("color-scheme");
+}
+constexpr unsigned kPreferDark = 1;
+
 } // namespace
 
+SchemeFollower::SchemeFollower(QObject* owner) : QObject(owner) {
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            &SchemeFollower::Follow);
+    if (OnGnome()) {
+        portalDark_ = PortalSetting(Appearance(), ColourScheme()).toUInt() == kPreferDark;
+        QDBusConnection::sessionBus().connect(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                              QStringLiteral("/org/freedesktop/portal/desktop"),
+                                              QStringLiteral("org.freedesktop.portal.Settings"),
+                                              QStringLiteral("SettingChanged"), this,
+                                              SLOT(SettingChanged(QString, QString, QDBusVariant)));
+    }
+    Follow();
+}
+
+void SchemeFollower::SettingChanged(const QString& group, const QString& key,
+                                    const QDBusVariant& value) {
+    if (group == Appearance() && key == ColourScheme()) {
+        portalDark_ = value.variant().toUInt() == kPreferDark;
+        Follow();
+    }
+}
+
+void SchemeFollower::Follow() {
+    const bool dark =
+        portalDark_ || QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+    if (dark && !ownPalette_ && IsLight(QGuiApplication::palette())) {
+        QApplication::setPalette(DarkPalette());
+        ownPalette_ = true;
+    } else if (!dark && ownPalette_) {
+        QApplication::setPalette(QPalette()); // the platform's again
+        ownPalette_ = false;
+    }
+}
+
 void FollowColourScheme(QObject* owner) {
-    // Whether the palette in force is the program's own; only then is it ever given back.
-    auto ownPalette = std::make_shared<bool>(false);
-    const auto follow = [ownPalette] {
-        const bool dark = QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
-        if (dark && !*ownPalette && IsLight(QGuiApplication::palette())) {
-            QApplication::setPalette(DarkPalette());
-            *ownPalette = true;
-        } else if (!dark && *ownPalette) {
-            QApplication::setPalette(QPalette()); // the platform's again
-            *ownPalette = false;
-        }
-    };
-    follow();
-    QObject::connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, owner,
-                     follow);
+    new SchemeFollower(owner); // owned by `owner`
 }
 
 } // namespace ui
