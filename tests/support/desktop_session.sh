@@ -65,6 +65,13 @@ gnome)
         "gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
          --method org.gnome.Shell.Eval 'Main.layoutManager._startingUp === false' 2>/dev/null |
          grep -qF \"'true'\""
+    # A login starts the desktop's portal with the session; started on demand instead, it would
+    # answer the program's first questions (the colour scheme, the text size) too late.
+    wait_until "the desktop's settings portal did not answer" \
+        "gdbus call --session --dest org.freedesktop.portal.Desktop \
+         --object-path /org/freedesktop/portal/desktop \
+         --method org.freedesktop.portal.Settings.ReadOne org.gnome.desktop.interface \
+         color-scheme >/dev/null 2>&1"
     # Out of the overview that a session opens in, once its opening animation is over.
     wait_until "GNOME Shell stayed in its overview" \
         "gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
