@@ -1,4 +1,5 @@
 #include <ui/form1.h>
+#include <ui/translations.h>
 
 #include <QApplication>
 #include <QString>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     const QApplication application(argc, argv);
     QApplication::setDesktopFileName(QString::fromLatin1("org.orwinsbramblet.OrwinsBramblet"));
+    const ui::Translations translations(ui::MessagesLocale());
     ui::Form1 window;
     window.show();
     return QApplication::exec();

@@ -38,6 +38,7 @@ void ArrowPairBar::paintEvent(QPaintEvent* /*event*/) {
 
         QStyleOption arrow;
         arrow.initFrom(this);
+        arrow.direction = Qt::LeftToRight; // each arrow points at the box it fills, mirrored or not
         arrow.rect = button.rect.adjusted(3, 3, -3, -3);
         painter.drawPrimitive(half == Half::Left ? QStyle::PE_IndicatorArrowLeft
                                                  : QStyle::PE_IndicatorArrowRight,
@@ -62,7 +63,9 @@ void ArrowPairBar::mousePressEvent(QMouseEvent* event) {
     pressed_ =
         HalfRect(Half::Left).contains(event->position().toPoint()) ? Half::Left : Half::Right;
     update();
-    triggerAction(pressed_ == Half::Left ? SliderSingleStepSub : SliderSingleStepAdd);
+    // Mirrored, the decimal box that the value 0 fills is on the right.
+    const Half towardsZero = isRightToLeft() ? Half::Right : Half::Left;
+    triggerAction(pressed_ == towardsZero ? SliderSingleStepSub : SliderSingleStepAdd);
 }
 
 void ArrowPairBar::mouseReleaseEvent(QMouseEvent* /*event*/) {

@@ -1,8 +1,13 @@
 #include "command_button.h"
 
+#include "fitting_label.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <Qt>
 
@@ -12,6 +17,14 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::FitCaption() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+    setFont(FittedFont(text(), font(), contents.width() - margin));
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

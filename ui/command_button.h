@@ -11,6 +11,9 @@ class CommandButton final : public QPushButton {
 public:
     explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
 
+    // Draws a caption too wide for the button, as a translation may be, in a smaller font.
+    void FitCaption();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "fonts.h"
+#include "translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -66,6 +67,25 @@ using C = Controls;
 using F = FontRole;
 using A = Align;
 
+// The captions the learner reads, in English; the window shows them translated.
+inline constexpr const char* kCaptionContext = "ui::Form1";
+//: The button that poses a new question of the first type: which address lies in a block.
+inline constexpr std::string_view kNewType1 = QT_TRANSLATE_NOOP("ui::Form1", "New Type 1");
+//: The button that poses a new question of the second type: which block holds an address.
+inline constexpr std::string_view kNewType2 = QT_TRANSLATE_NOOP("ui::Form1", "New Type 2");
+//: The button that poses a new question of the third type: how many addresses a block holds.
+inline constexpr std::string_view kNewType3 = QT_TRANSLATE_NOOP("ui::Form1", "New Type 3");
+//: The first option's letter, a closing parenthesis and a blank, as a test's options are lettered.
+inline constexpr std::string_view kLetterA = QT_TRANSLATE_NOOP("ui::Form1", "a) ");
+//: The second option's letter.
+inline constexpr std::string_view kLetterB = QT_TRANSLATE_NOOP("ui::Form1", "b) ");
+//: The third option's letter.
+inline constexpr std::string_view kLetterC = QT_TRANSLATE_NOOP("ui::Form1", "c) ");
+//: The fourth option's letter.
+inline constexpr std::string_view kLetterD = QT_TRANSLATE_NOOP("ui::Form1", "d) ");
+//: The button beside an option that shows its verdict: whether the option is right.
+inline constexpr std::string_view kSelect = QT_TRANSLATE_NOOP("ui::Form1", "Select");
+
 inline constexpr std::string_view kStartAddress = "123.54.23.45";
 inline constexpr std::string_view kStartDecimal = "255.255.255.255";
 inline constexpr std::string_view kStartBinary = "00000000.00000000.00000000.00000000";
@@ -74,27 +94,27 @@ inline constexpr std::string_view kStartBinary = "00000000.00000000.00000000.000
 // clang-format off
 // NOLINTBEGIN(modernize-use-designated-initializers): the table reads by its columns
 inline constexpr std::array<ControlSpec, 27> kControls{{
-    {"cmdQuestion",  Keep<&C::cmdQuestion, 0>,  "New Type 1",   56,  16, 177, 49, F::Button,       A::Centre,  7},
-    {"cmdQuestion",  Keep<&C::cmdQuestion, 1>,  "New Type 2",  264,  16, 177, 49, F::Button,       A::Centre, 15},
-    {"cmdQuestion",  Keep<&C::cmdQuestion, 2>,  "New Type 3",  472,  16, 177, 49, F::Button,       A::Centre, 20},
+    {"cmdQuestion",  Keep<&C::cmdQuestion, 0>,  kNewType1,     56,  16, 177, 49, F::Button,       A::Centre,  7},
+    {"cmdQuestion",  Keep<&C::cmdQuestion, 1>,  kNewType2,    264,  16, 177, 49, F::Button,       A::Centre, 15},
+    {"cmdQuestion",  Keep<&C::cmdQuestion, 2>,  kNewType3,    472,  16, 177, 49, F::Button,       A::Centre, 20},
     {"lblQuestion",  Keep<&C::lblQuestion>,     "Which of these IP addresses matches:",
                                                                 24,  88, 681, 41, F::QuestionText, A::Left,    0},
     {"lblAQuestion", Keep<&C::lblAQuestion>,    kStartAddress, 128, 144, 457, 49, F::Large,        A::Centre,  6},
-    {"Label2",       Keep<&C::Label2, 0>,       "a) ",          32, 240,  41, 49, F::Large,        A::Left,    1},
+    {"Label2",       Keep<&C::Label2, 0>,       kLetterA,      32, 240,  41, 49, F::Large,        A::Left,    1},
     {"lblAnsA",      Keep<&C::lblAnsA, 0>,      kStartAddress, 104, 240, 361, 49, F::Large,        A::Left,    5},
-    {"Command2",     Keep<&C::Command2, 0>,     "Select",      488, 240,  81, 41, F::Button,       A::Centre,  8},
+    {"Command2",     Keep<&C::Command2, 0>,     kSelect,      488, 240,  81, 41, F::Button,       A::Centre,  8},
     {"lblSolution",  Keep<&C::lblSolution, 0>,  "TRUE",        592, 240, 137, 41, F::Verdict,      A::Left,   16},
-    {"Label2",       Keep<&C::Label2, 1>,       "b) ",          32, 296,  41, 49, F::Large,        A::Left,    2},
+    {"Label2",       Keep<&C::Label2, 1>,       kLetterB,      32, 296,  41, 49, F::Large,        A::Left,    2},
     {"lblAnsA",      Keep<&C::lblAnsA, 1>,      kStartAddress, 104, 296, 361, 49, F::Large,        A::Left,   12},
-    {"Command2",     Keep<&C::Command2, 1>,     "Select",      488, 296,  81, 41, F::Button,       A::Centre,  9},
+    {"Command2",     Keep<&C::Command2, 1>,     kSelect,      488, 296,  81, 41, F::Button,       A::Centre,  9},
     {"lblSolution",  Keep<&C::lblSolution, 1>,  "TRUE",        592, 296, 137, 41, F::Verdict,      A::Left,   17},
-    {"Label2",       Keep<&C::Label2, 2>,       "c) ",          32, 352,  41, 49, F::Large,        A::Left,    3},
+    {"Label2",       Keep<&C::Label2, 2>,       kLetterC,      32, 352,  41, 49, F::Large,        A::Left,    3},
     {"lblAnsA",      Keep<&C::lblAnsA, 2>,      kStartAddress, 104, 352, 361, 49, F::Large,        A::Left,   13},
-    {"Command2",     Keep<&C::Command2, 2>,     "Select",      488, 352,  81, 41, F::Button,       A::Centre, 10},
+    {"Command2",     Keep<&C::Command2, 2>,     kSelect,      488, 352,  81, 41, F::Button,       A::Centre, 10},
     {"lblSolution",  Keep<&C::lblSolution, 2>,  "TRUE",        592, 352, 137, 41, F::Verdict,      A::Left,   18},
-    {"Label2",       Keep<&C::Label2, 3>,       "d) ",          32, 408,  41, 49, F::Large,        A::Left,    4},
+    {"Label2",       Keep<&C::Label2, 3>,       kLetterD,      32, 408,  41, 49, F::Large,        A::Left,    4},
     {"lblAnsA",      Keep<&C::lblAnsA, 3>,      kStartAddress, 104, 408, 361, 49, F::Large,        A::Left,   14},
-    {"Command2",     Keep<&C::Command2, 3>,     "Select",      488, 408,  81, 41, F::Button,       A::Centre, 11},
+    {"Command2",     Keep<&C::Command2, 3>,     kSelect,      488, 408,  81, 41, F::Button,       A::Centre, 11},
     {"lblSolution",  Keep<&C::lblSolution, 3>,  "TRUE",        592, 408, 137, 41, F::Verdict,      A::Left,   19},
     {"txtDecimal",   Keep<&C::txtDecimal, 0>,   kStartDecimal,  32, 524, 209, 33, F::TextBox,      A::Centre, 21},
     {"HScroll1",     Keep<&C::HScroll1, 0>,     "",            256, 532,  33, 17, F::None,         A::Centre, 23},

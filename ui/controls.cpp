@@ -6,6 +6,7 @@
 
 #include <converter/convert_row.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
@@ -23,6 +24,11 @@ namespace {
 
 QString Text(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<QString::size_type>(text.size()));
+}
+
+// A caption in the learner's language; the table's texts are literals, so each ends in a null.
+QString Caption(std::string_view text) {
+    return QCoreApplication::translate(kCaptionContext, text.data());
 }
 
 Qt::Alignment Horizontal(Align align) {
@@ -60,11 +66,11 @@ void NameControl(QWidget* control, std::string_view name, int index) {
 
 CommandButton* NewControl(std::type_identity<CommandButton> /*kind*/, const ControlSpec& spec,
                           QWidget* parent) {
-    return new CommandButton(Text(spec.text), parent);
+    return new CommandButton(Caption(spec.text), parent);
 }
 
 QLabel* NewControl(std::type_identity<QLabel> /*kind*/, const ControlSpec& spec, QWidget* parent) {
-    auto* label = new FittingLabel(Text(spec.text), parent);
+    auto* label = new FittingLabel(Caption(spec.text), parent);
     label->setAutoFillBackground(true); // opaque, in the window's colour
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Horizontal(spec.align) | Qt::AlignTop);
@@ -74,6 +80,8 @@ QLabel* NewControl(std::type_identity<QLabel> /*kind*/, const ControlSpec& spec,
 QLineEdit* NewControl(std::type_identity<QLineEdit> /*kind*/, const ControlSpec& spec,
                       QWidget* parent) {
     auto* box = new QLineEdit(Text(spec.text), parent);
+    // Addresses and binary digits read left to right in every language.
+    box->setLayoutDirection(Qt::LeftToRight);
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setAlignment(Horizontal(spec.align) | Qt::AlignVCenter);
     box->setCursorPosition(0);

@@ -32,25 +32,32 @@ double Overflow(const QString& text, const QFont& font, int width) {
 
 } // namespace
 
-FittingLabel::FittingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
-
-void FittingLabel::paintEvent(QPaintEvent* event) {
-    const QString ink = WithoutTrailingBlanks(text());
-    const QRect area = contentsRect();
-    const double overflow = Overflow(ink, font(), area.width());
+QFont FittedFont(const QString& text, const QFont& font, int width) {
+    const double overflow = Overflow(text, font, width);
     if (overflow <= 0) {
-        QLabel::paintEvent(event);
-        return;
+        return font;
     }
     // Glyph widths grow almost in proportion to the size, so the proportional size is close;
     // hinting may still widen it by a little.
-    QFont smaller = font();
-    const double fitted = area.width() - 1;
+    QFont smaller = font;
+    const double fitted = width - 1;
     double points = std::max(1.0, smaller.pointSizeF() * fitted / (fitted + overflow));
     smaller.setPointSizeF(points);
-    while (Overflow(ink, smaller, area.width()) > 0 && points > 1) {
+    while (Overflow(text, smaller, width) > 0 && points > 1) {
         points *= 0.97;
         smaller.setPointSizeF(points);
+    }
+    return smaller;
+}
+
+FittingLabel::FittingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    const QRect area = contentsRect();
+    const QFont smaller = FittedFont(WithoutTrailingBlanks(text()), font(), area.width());
+    if (smaller == font()) {
+        QLabel::paintEvent(event);
+        return;
     }
     // The smaller text keeps the baseline the caption would have had.
     QRect lowered = area;

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
+#include <QString>
 
 namespace ui {
+
+// The font, or a smaller size of it, in which the text fits a width.
+QFont FittedFont(const QString& text, const QFont& font, int width);
 
 // A one-line label that draws a caption too wide for it in a smaller font, never cut off. Where a
 // font's own face is missing and its stand-in is wider, an option such as "177.201.103.208/28"

@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "fonts.h"
 #include "framed_box.h"
+#include "quiz_texts.h"
 #include "screen_fit.h"
 #include "text_scale.h"
 #include "verdict_colours.h"
@@ -34,6 +35,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringLiteral>
+#include <QStyle>
 #include <Qt>
 #include <QtCore/qtmetamacros.h> // emit
 
@@ -41,6 +43,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 namespace ui {
 
@@ -92,9 +95,11 @@ QString OptionLetter(const Controls& c, std::size_t option) {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(this)) {
     setObjectName(QStringLiteral("Form1"));
-    // The layout is fixed left to right, and so are the converter arrows and their keys, even
-    // when Qt is told to lay out right to left.
-    setLayoutDirection(Qt::LeftToRight);
+    // The window follows the direction of the language its texts are in, not Qt's, which a
+    // translation of Qt alone would turn right to left around English texts.
+    //: The direction the language is written in: LTR, or RTL for a language written from right to
+    //: left, for which the window is mirrored.
+    setLayoutDirection(tr("LTR") == QStringLiteral("RTL") ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowTitle(QStringLiteral("Orwin's Bramblet"));
     setWindowIcon(ProgramIcon());
     FollowColourScheme(this);
@@ -102,7 +107,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     const double textScale = DesktopTextScale(*screen());
     const WindowRoom room = RoomFor(*this, textScale);
     const double scale = ScaleToFit(client, room.frame, room.available, textScale);
-    resize(Scaled(QRect({0, 0}, client), scale).size());
+    const QRect scaledClient = Scaled(QRect({0, 0}, client), scale);
+    resize(scaledClient.size());
     const double fontScale = scale * DpiCompensation(*screen());
 
     Controls& c = state_->controls;
@@ -110,7 +116,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     std::array<QWidget*, kControls.size()> tabOrder{};
     for (const ControlSpec& spec : kControls) {
         QWidget* control = spec.make(c, spec, this);
-        control->setGeometry(Scaled({spec.left, spec.top, spec.width, spec.height}, scale));
+        // Right to left, each control stands where its mirror image would.
+        control->setGeometry(
+            QStyle::visualRect(layoutDirection(), scaledClient,
+                               Scaled({spec.left, spec.top, spec.width, spec.height}, scale)));
         if (spec.font != FontRole::None) {
             control->setFont(FontFor(spec.font, fontScale, installedFamilies));
         }
@@ -127,6 +136,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     }
     for (QLineEdit* box : {c.txtDecimal[0], c.txtDecimal[1], c.txtBinary[0], c.txtBinary[1]}) {
         KeepFrameVisible(box);
+    }
+    for (const auto buttons : {std::span<CommandButton* const>(c.cmdQuestion),
+                               std::span<CommandButton* const>(c.Command2)}) {
+        for (CommandButton* button : buttons) {
+            button->FitCaption();
+        }
     }
     for (std::size_t i = 0; i < c.lblSolution.size(); ++i) {
         PaintVerdict(c.lblSolution[i], i < 3 ? quiz::kGreen : quiz::kDarkRed);
@@ -192,14 +207,16 @@ void Form1::SayQuestion() {
 void Form1::ShowRound() {
     const Controls& c = state_->controls;
     const quiz::QuizRound& round = state_->round;
-    c.lblQuestion->setText(QString::fromStdString(round.questionText));
+    c.lblQuestion->setText(QuizText(round.questionText));
     c.lblAQuestion->setText(QString::fromStdString(round.questionLine));
     for (std::size_t i = 0; i < quiz::kOptionCount; ++i) {
         const QString letter = OptionLetter(c, i);
         const QString option = QString::fromStdString(round.options.at(i));
         c.lblAnsA.at(i)->setText(option);
         c.lblAnsA.at(i)->setAccessibleName(letter + ' ' + option);
-        c.Command2.at(i)->setAccessibleName(QStringLiteral("Select ") + letter + ' ' + option);
+        //: What a screen reader says for a Select button: its caption, the option's letter
+        //: (%1, as "a)") and the option (%2).
+        c.Command2.at(i)->setAccessibleName(tr("Select %1 %2").arg(letter, option));
         ShowVerdict(i);
         c.Command2.at(i)->setAccessibleDescription({});
     }
@@ -210,11 +227,12 @@ void Form1::ShowRound() {
 void Form1::ShowVerdict(std::size_t i) {
     const Controls& c = state_->controls;
     const quiz::Verdict& verdict = state_->round.verdicts.at(i);
-    const QString text = verdict.visible ? QString::fromStdString(verdict.text) : QString();
+    const QString text = verdict.visible ? QuizText(verdict.text) : QString();
     c.lblSolution.at(i)->setText(text);
+    //: What a screen reader says for a verdict: the option's letter (%1, as "a)"), then the
+    //: verdict (%2, as "True").
     c.lblSolution.at(i)->setAccessibleName(
-        verdict.visible ? QStringLiteral("Verdict %1 %2").arg(OptionLetter(c, i), text)
-                        : QString());
+        verdict.visible ? tr("Verdict %1 %2").arg(OptionLetter(c, i), text) : QString());
     PaintVerdict(c.lblSolution.at(i), verdict.colour);
     c.lblSolution.at(i)->setVisible(verdict.visible);
 }
@@ -242,12 +260,18 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::NameControlsForScreenReaders() {
     const Controls& c = state_->controls;
     for (std::size_t r = 0; r < c.HScroll1.size(); ++r) {
-        const QString row = QStringLiteral(", row %1").arg(r + 1);
-        c.txtDecimal.at(r)->setAccessibleName(QStringLiteral("Decimal address") + row);
-        c.HScroll1.at(r)->setAccessibleName(QStringLiteral("Convert direction") + row);
+        const auto row = static_cast<int>(r + 1);
+        //: A converter row's box of dotted-decimal text, as a screen reader names it; %1 is the
+        //: row, 1 or 2.
+        c.txtDecimal.at(r)->setAccessibleName(tr("Decimal address, row %1").arg(row));
+        //: A converter row's pair of arrows between its two boxes, as a screen reader names it.
+        c.HScroll1.at(r)->setAccessibleName(tr("Convert direction, row %1").arg(row));
+        //: What the arrows do: each fills the box it points at. Right to left, the window is
+        //: mirrored: the decimal box is on the right, the binary box on the left.
         c.HScroll1.at(r)->setAccessibleDescription(
-            QStringLiteral("Left fills the decimal box, right fills the binary box"));
-        c.txtBinary.at(r)->setAccessibleName(QStringLiteral("Binary address") + row);
+            tr("Left fills the decimal box, right fills the binary box"));
+        //: A converter row's box of dotted binary text (eight digits a part).
+        c.txtBinary.at(r)->setAccessibleName(tr("Binary address, row %1").arg(row));
     }
 }
 

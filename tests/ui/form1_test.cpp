@@ -1,18 +1,30 @@
 // The window as a learner meets it, on Qt's offscreen platform.
 #include <ui/form1.h>
+#include <ui/translations.h>
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFontDatabase>
+#include <QGlyphRun>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -43,12 +55,33 @@ enum class Input {
     RightKeyRightToLeft
 };
 
+// The faces a text is drawn in, fallbacks included; false where one of its characters has none.
+bool DrawnIn(const QString& text, const QFont& font, std::set<QString>& faces) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        faces.insert(run.rawFont().familyName());
+        if (run.glyphIndexes().contains(0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The share of its font's size a text needs to fit a width.
+double FitScale(const QString& text, const QFont& font, int width) {
+    return std::min(1.0, (width - 1) / QFontMetricsF(font).horizontalAdvance(text.trimmed()));
+}
+
 } // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<ui::Translations> translations_;
     ui::Form1* form_ = nullptr;
 
     template <typename T> T* Find(const QString& name) const {
@@ -81,6 +114,8 @@ private:
 
 private slots:
     void init() {
+        // As the program does: English in the C locale, whatever LANGUAGE says, as ctest sets it.
+        translations_ = std::make_unique<ui::Translations>(ui::MessagesLocale());
         form_ = new ui::Form1;
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_));
@@ -88,6 +123,7 @@ private slots:
     void cleanup() {
         delete form_;
         form_ = nullptr;
+        translations_.reset();
     }
 
     void controlsStandWhereTheTableSays_data() {
@@ -433,6 +469,116 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(Verdict(1)->palette().color(QPalette::Window), light.color(QPalette::Window));
         QCOMPARE(Verdict(1)->contentsMargins(), QMargins());
+    }
+
+    // Each language the program ships: its texts on screen in glyphs of installed faces, none cut
+    // at the edge where the text runs out; right to left, every control at its mirrored place,
+    // and each arrow filling the box it points at.
+    void eachLanguageIsWholeInTheWindow_data() {
+        QTest::addColumn<QString>("language");
+        const QStringList shipped = QDir(QStringLiteral(":/i18n")).entryList();
+        QVERIFY(!shipped.isEmpty());
+        for (const QString& file : shipped) {
+            const QString language = file.section(u'_', 1).section(u'.', 0, 0);
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
+    void eachLanguageIsWholeInTheWindow() {
+        QFETCH(QString, language);
+        // Chinese and Japanese share characters that fontconfig draws in faces of the language
+        // LANG names, read once for the process.
+        if (!qEnvironmentVariable("LANG").startsWith(language)) {
+            QSKIP("for a run with LANG in this language, as ctest makes one");
+        }
+        QCOMPARE(translations_->Language(), language);
+        QHash<QString, QRect> english;
+        {
+            delete form_;
+            translations_.reset();
+            const ui::Form1 window;
+            for (QWidget* control : window.findChildren<QWidget*>()) {
+                english.insert(control->objectName(), control->geometry());
+            }
+            translations_ = std::make_unique<ui::Translations>(ui::MessagesLocale());
+        }
+        form_ = new ui::Form1;
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_));
+        const bool mirrored = language == QStringLiteral("ar");
+        QCOMPARE(form_->isRightToLeft(), mirrored);
+
+        double smallest = 1;
+        std::set<QString> faces;
+        const QStringList questions{
+            QStringLiteral("Which of these IP addresses matches:"),
+            QStringLiteral("Which of these ranges includes:"),
+            QStringLiteral("How many IP addresses are contained in the range:")};
+        for (int type = 0; type < 3; ++type) {
+            QTest::mouseClick(Button(QStringLiteral("cmdQuestion(%1)").arg(type)), Qt::LeftButton);
+            QVERIFY(Label("lblQuestion")->text() != questions[type]);
+            for (int i = 0; i < 4; ++i) {
+                QTest::mouseClick(Button(QStringLiteral("Command2(%1)").arg(i)), Qt::LeftButton);
+            }
+            for (QLabel* label : form_->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) {
+                    continue;
+                }
+                QVERIFY2(DrawnIn(label->text(), label->font(), faces), qPrintable(label->text()));
+                smallest = std::min(smallest, FitScale(label->text(), label->font(),
+                                                       label->contentsRect().width()));
+                // The text ends on the right, or right to left on the left, except where centred.
+                const QImage drawn = label->grab().toImage();
+                const int end = label->isRightToLeft() && label->alignment() & Qt::AlignLeft
+                                    ? 0
+                                    : drawn.width() - 1;
+                const QRgb ground = label->palette().color(label->backgroundRole()).rgb();
+                for (int y = 0; y < drawn.height(); ++y) {
+                    QVERIFY2(drawn.pixel(end, y) == ground,
+                             qPrintable(label->objectName() + ": " + label->text()));
+                }
+            }
+        }
+        for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+            QVERIFY(DrawnIn(button->text(), button->font(), faces));
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const int room = button->style()
+                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                                 .width();
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room,
+                     qPrintable(button->text()));
+            smallest = std::min(smallest, button->font().pointSizeF() / 17.25);
+        }
+        qInfo("%s: smallest scale %.2f, faces %s", qPrintable(language), smallest,
+              qPrintable(QStringList(faces.begin(), faces.end()).join(QStringLiteral(", "))));
+
+        for (QWidget* control : form_->findChildren<QWidget*>()) {
+            QRect place = english.value(control->objectName());
+            if (place.isEmpty()) { // not one of the window's controls
+                continue;
+            }
+            if (mirrored) {
+                place.moveLeft(form_->width() - place.right() - 1);
+            }
+            QCOMPARE(control->geometry(), place);
+        }
+        // The arrow on the left points at the binary box right to left, the decimal box otherwise.
+        QLineEdit* left = mirrored ? Box("txtBinary(0)") : Box("txtDecimal(0)");
+        for (const bool key : {false, true}) {
+            Box("txtDecimal(0)")->setText(QStringLiteral("10.0.0.1"));
+            Box("txtBinary(0)")->setText(QStringLiteral("00001010.00000000.00000000.00000010"));
+            if (key) {
+                Bar(0)->setFocus();
+                QTest::keyClick(Bar(0), Qt::Key_Left);
+            } else {
+                ClickHalf(Bar(0), true);
+            }
+            QCOMPARE(left->text(), mirrored ? QStringLiteral("00001010.00000000.00000000.00000001")
+                                            : QStringLiteral("10.0.0.2"));
+        }
+        QVERIFY(!Box("txtBinary(1)")->isRightToLeft());
     }
 
     void resizingMovesNothing() {
