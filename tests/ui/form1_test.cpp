@@ -1,4 +1,9 @@
 // The window as a learner meets it, on Qt's offscreen platform.
+#include "quiz_texts.h"
+
+#include <quiz/quiz.h>
+#include <quiz/quiz_round.h>
+#include <quiz/random_source.h>
 #include <ui/form1.h>
 #include <ui/translations.h>
 
@@ -25,6 +30,7 @@
 #include <algorithm>
 #include <memory>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -579,6 +585,24 @@ private slots:
                                             : QStringLiteral("10.0.0.2"));
         }
         QVERIFY(!Box("txtBinary(1)")->isRightToLeft());
+    }
+
+    // The table that the window translates the quiz's texts by holds every text the quiz writes,
+    // and nothing it does not.
+    void theQuizTextTableHoldsEveryTextTheQuizWrites() {
+        quiz::QuizRound round;
+        quiz::PseudoRandomSource random;
+        random.Seed(2026);
+        std::set<std::string> written;
+        for (int i = 0; i < 3000; ++i) {
+            quiz::NewQuestion(round, random, static_cast<std::int16_t>(i % 3));
+            written.insert(round.questionText);
+            for (const quiz::Verdict& verdict : round.verdicts) {
+                written.insert(verdict.text);
+            }
+        }
+        const std::set<std::string> table(ui::kQuizTexts.begin(), ui::kQuizTexts.end());
+        QCOMPARE(written, table);
     }
 
     void resizingMovesNothing() {
