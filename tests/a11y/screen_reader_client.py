@@ -5,6 +5,7 @@ import re
 import sys
 import time
 from datetime import datetime
+from xml.etree import ElementTree
 
 import pyatspi
 
@@ -12,10 +13,46 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from atspi import (children, fail, named, program_window, send_key, showing,  # noqa: E402
                    wait_for)
 
+def translations():
+    """The window's texts in the language LANG names, from its .ts file; none for English."""
+    language = os.environ.get("LANG", "C").split(".")[0]
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "ui",
+                          "translations")
+    for name in (language, language.split("_")[0]):
+        path = os.path.join(folder, f"orwins-bramblet_{name}.ts")
+        if os.path.exists(path):
+            return {m.findtext("source"): m.findtext("translation")
+                    for m in ElementTree.parse(path).iter("message")}
+    return {}
+
+
+TEXTS = translations()
+
+
+def T(english, *arguments):
+    """A text as the window shows it, as a pattern; %1, %2 are filled with `arguments`."""
+    text = re.escape(TEXTS.get(english, english))
+    for number, argument in enumerate(arguments, 1):
+        text = text.replace(f"%{number}", argument)
+    return text
+
+
+def letter(english):
+    """An option's letter as the window shows it, "a)", without its blank."""
+    return TEXTS.get(english, english).strip()
+
+
+def verdicts(*english):
+    return "(" + "|".join(T(v) for v in english) + ")"
+
+
 SPOKEN = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)' ?\{'established'")
-VERDICT = re.compile(r"\b(True|False|Silly|Too Small|Too Big|Too High|Too Low)\b")
+VERDICT = re.compile(r"\b" + verdicts("True", "False", "Silly", "Too Small", "Too Big", "Too High",
+                                      "Too Low") + r"\b")
 ADDRESS = r"\d+\.\d+\.\d+\.\d+"
-BUTTON = r"(push )?button"  # Orca 43 says "push button", Orca 48 "button"
+BUTTON = r"\S+( \S+)?"  # Orca 43 says "push button", Orca 48 "button", each in its language
+# What Orca says before a text the window announces ("notification"), in Orca's language.
+NOTICE = r"(?:\S+ )?"
 QUICKLY = 2  # seconds from a key to what it makes Orca say
 # A learner hears Orca out before the next key; Orca 48 drops an announcement that comes within a
 # tenth of a second of the one before.
@@ -111,7 +148,7 @@ window = wait_for(program_window, "window named Orwin's Bramblet")
 
 # Start-up: the window, its focused button, then the question it opens with, which nothing
 # after it cuts short.
-orca.wait(r"(notification )?Which of these IP addresses matches: " + ADDRESS + r"/\d+", 0,
+orca.wait(NOTICE + T("Which of these IP addresses matches:") + " " + ADDRESS + r"/\d+", 0,
           "the first question")
 start = [text for _, text in orca.said[1:]]  # after "Screen reader on"
 print(f"start-up: {start}")
@@ -119,19 +156,21 @@ print(f"start-up: {start}")
 # takes the focus.
 while start[1:2] == ["Orwin's Bramblet"]:
     del start[1]
-if not (len(start) == 3 and start[0] == "Orwin's Bramblet" and "New Type 1" in start[1]):
+if not (len(start) == 3 and start[0] == "Orwin's Bramblet" and
+        re.match(T("New Type 1"), start[1])):
     fail("Orca did not say the window, its focused button and the question, in that order")
 
-orca.tab_to(r"New Type 3", "New Type 3 button")
-question = orca.key("space", r"(?:notification )?(How many IP addresses are contained in the "
-                    r"range:) (" + ADDRESS + r"/\d+)", "the count question")
+orca.tab_to(T("New Type 3"), "New Type 3 button")
+question = orca.key("space", NOTICE + "(" + T("How many IP addresses are contained in the range:")
+                    + ") (" + ADDRESS + r"/\d+)", "the count question")
 labels = [c.name for c in children(window) if c.getRole() == pyatspi.ROLE_LABEL]
 if question[1] not in labels or question[2] not in labels:
     fail(f"Orca said {question[0]!r}; the window shows {labels}")
 
 # Each Select is named with its option; its verdict is not in the tree and was never said.
-select = orca.tab_to(r"Select a\) (\d+)", "Select a) with its option")
-if f"a) {select[1]}" not in [c.name for c in children(window)]:
+select = orca.tab_to(T("Select %1 %2", re.escape(letter("a) ")), r"(\d+)"),
+                     "Select a) with its option")
+if f"{letter('a) ')} {select[1]}" not in [c.name for c in children(window)]:
     fail(f"Select a) names option {select[1]!r}, which the window does not show as a)")
 if verdicts_readable(window):
     fail(f"a hidden verdict can be read: {verdicts_readable(window)}")
@@ -139,35 +178,40 @@ early = [text for _, text in orca.said if VERDICT.search(text)]
 if early:
     fail(f"Orca said a verdict before any Select: {early}")
 
-verdict = orca.key("space", r"(?:notification )?a\) (True|False|Silly)", "verdict a)")
-button = named(window, pyatspi.ROLE_PUSH_BUTTON, f"Select a) {select[1]}")
+verdict = orca.key("space", NOTICE + T("a) ") + verdicts("True", "False", "Silly"), "verdict a)")
+button = named(window, pyatspi.ROLE_PUSH_BUTTON, TEXTS.get("Select %1 %2", "Select %1 %2")
+               .replace("%1", letter("a) ")).replace("%2", select[1]))
 if not button.getState().contains(pyatspi.STATE_FOCUSED):
     fail("the focus left Select a) when it was pressed")
 shown = [c.name for c in children(window) if c.getRole() == pyatspi.ROLE_LABEL and showing(c)
          and VERDICT.search(c.name)]
-if shown != [f"Verdict a) {verdict[1]}"]:
+if shown != [TEXTS.get("Verdict %1 %2", "Verdict %1 %2").replace("%1", letter("a) "))
+             .replace("%2", verdict[1])]:
     fail(f"Orca said {verdict[0]!r}; the window shows {shown}")
 
 # Back onto the revealed Select: its option, then its verdict.
 orca.forget()
-orca.key("shift+Tab", r"New Type 1 " + BUTTON, "New Type 1")
+orca.key("shift+Tab", T("New Type 1") + " " + BUTTON, "New Type 1")
 since = len(orca.said)
-orca.key("Tab", r"Select a\) \d+ " + BUTTON, "Select a) again")
-described = orca.wait(re.escape(f"a) {verdict[1]}"), since, "verdict a) with its button")[1]
+orca.key("Tab", T("Select %1 %2", re.escape(letter("a) ")), r"\d+") + " " + BUTTON,
+         "Select a) again")
+described = orca.wait(re.escape(f"{letter('a) ')} {verdict[1]}"), since,
+                      "verdict a) with its button")[1]
 print(f"           and {described[0]!r}")
 
 # A question of the second type takes every verdict back; one is revealed with Return.
-orca.tab_to(r"New Type 2", "New Type 2 button")
-orca.key("Return", r"(?:notification )?Which of these ranges includes: " + ADDRESS,
+orca.tab_to(T("New Type 2"), "New Type 2 button")
+orca.key("Return", NOTICE + T("Which of these ranges includes:") + " " + ADDRESS,
          "the range question")
 if verdicts_readable(window):
     fail(f"a verdict of the last question can still be read: {verdicts_readable(window)}")
-orca.tab_to(r"Select b\) " + ADDRESS + r"/\d+", "Select b) with its option")
-orca.key("Return", r"(?:notification )?b\) (True|Too High|Too Low)", "verdict b)")
+orca.tab_to(T("Select %1 %2", re.escape(letter("b) ")), ADDRESS + r"/\d+"),
+            "Select b) with its option")
+orca.key("Return", NOTICE + T("b) ") + verdicts("True", "Too High", "Too Low"), "verdict b)")
 
 # A converter row, both ways: the text written into the other box is said.
-orca.tab_to(r"Convert direction, row 1", "the first converter bar")
-orca.key("Right", r"(?:notification )?11111111\.11111111\.11111111\.11111111",
+orca.tab_to(T("Convert direction, row %1", "1"), "the first converter bar")
+orca.key("Right", NOTICE + r"11111111\.11111111\.11111111\.11111111",
          "the binary text written")
-orca.key("Left", r"(?:notification )?255\.255\.255\.255", "the decimal text written")
+orca.key("Left", NOTICE + r"255\.255\.255\.255", "the decimal text written")
 print("1 passed, 0 failed")

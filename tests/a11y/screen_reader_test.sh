@@ -3,6 +3,7 @@
 # D-Bus session with the accessibility bus, or with "gnome" under GNOME Shell on Wayland, as a
 # plain user; with Orca running and the keyboard only. What Orca speaks is read from its debug
 # log; the accessibility tree is read through AT-SPI.
+# In the language LANG names, Orca's and the window's, where the window has it.
 # Usage: screen_reader_test.sh PROGRAM [gnome]
 set -euo pipefail
 program=$(realpath "$1")
@@ -26,6 +27,15 @@ else
     start_scratch
 fi
 
+# Orca speaks a language only in a locale the system has; a missing one is made in the scratch
+# folder.
+if [ -n "${LANG:-}" ] && [ "$LANG" != C ] && [ "${LANG#C.}" = "$LANG" ] &&
+    ! locale -a 2>/dev/null | grep -qix "$(sed 's/UTF-8/utf8/' <<<"$LANG")"; then
+    mkdir -p "$work/locale"
+    localedef -i "${LANG%%.*}" -f UTF-8 "$work/locale/$LANG" || fail "cannot make the locale $LANG"
+    export LOCPATH="$work/locale"
+fi
+
 # Orca will not start beside another Orca of this user, and one that an earlier run stopped is
 # gone only once it has been reaped, which can take seconds.
 timeout 15 sh -c 'while pgrep -u "$(id -u)" -x orca >/dev/null; do sleep 0.2; done' ||
@@ -47,7 +57,7 @@ script --quiet --flush --command \
     "orca --debug-file /dev/tty" "$orca_log" \
     >/dev/null 2>&1 </dev/null &
 orca_pid=$!
-started="SPEECH OUTPUT: 'Screen reader on"
+started="SPEECH OUTPUT: '"  # "Screen reader on", in Orca's language
 timeout 30 sh -c "until grep -qs \"$started\" '$orca_log'; do sleep 0.2; done" ||
     { tail -n 20 "$orca_log"; fail "Orca did not start"; }
 
