@@ -515,6 +515,13 @@ private slots:
         QCOMPARE(form_->isRightToLeft(), mirrored);
 
         double smallest = 1;
+        QString smallestText;
+        const auto note = [&](const QString& text, double scale) {
+            if (scale < smallest) {
+                smallest = scale;
+                smallestText = text;
+            }
+        };
         std::set<QString> faces;
         const QStringList questions{
             QStringLiteral("Which of these IP addresses matches:"),
@@ -531,8 +538,6 @@ private slots:
                     continue;
                 }
                 QVERIFY2(DrawnIn(label->text(), label->font(), faces), qPrintable(label->text()));
-                smallest = std::min(smallest, FitScale(label->text(), label->font(),
-                                                       label->contentsRect().width()));
                 // The text ends on the right, or right to left on the left, except where centred.
                 const QImage drawn = label->grab().toImage();
                 const int end = label->isRightToLeft() && label->alignment() & Qt::AlignLeft
@@ -555,9 +560,22 @@ private slots:
                                  .width();
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room,
                      qPrintable(button->text()));
-            smallest = std::min(smallest, button->font().pointSizeF() / 17.25);
+            note(button->text(), button->font().pointSizeF() / 17.25);
         }
-        qInfo("%s: smallest scale %.2f, faces %s", qPrintable(language), smallest,
+        // How small the texts are drawn: every question and verdict the quiz can write, each in
+        // its label, the letters and the button captions.
+        for (std::size_t i = 0; i < ui::kQuizTexts.size(); ++i) {
+            const QLabel* label = i < 3 ? Label("lblQuestion") : Verdict(0);
+            const QString text = ui::QuizText(ui::kQuizTexts.at(i));
+            note(text, FitScale(text, label->font(), label->contentsRect().width()));
+        }
+        for (int i = 0; i < 4; ++i) {
+            const QLabel* letter = Label(QStringLiteral("Label2(%1)").arg(i));
+            note(letter->text(),
+                 FitScale(letter->text(), letter->font(), letter->contentsRect().width()));
+        }
+        qInfo("%s: smallest scale %.2f (%s), faces %s", qPrintable(language), smallest,
+              qUtf8Printable(smallestText),
               qPrintable(QStringList(faces.begin(), faces.end()).join(QStringLiteral(", "))));
 
         for (QWidget* control : form_->findChildren<QWidget*>()) {
