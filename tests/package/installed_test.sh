@@ -24,6 +24,7 @@ done
 recommends=$(dpkg-query -W -f '${Recommends}' orwins-bramblet)
 echo "recommends: $recommends"
 grep -q qt6-wayland <<<"$recommends" || fail "the Wayland plugin is not recommended"
+grep -q qt6-translations-l10n <<<"$recommends" || fail "Qt's own translations are not recommended"
 
 bash "$here/validate_metadata.sh" "/usr/share/applications/$id.desktop" \
-    "/usr/share/metainfo/$id.metainfo.xml"
+    "/usr/share/metainfo/$id.metainfo.xml" "$here/../../ui/translations"
