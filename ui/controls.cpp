@@ -15,6 +15,7 @@
 #include <Qt>
 
 #include <limits>
+#include <string>
 #include <string_view>
 #include <type_traits>
 
@@ -26,9 +27,10 @@ QString Text(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<QString::size_type>(text.size()));
 }
 
-// A caption in the learner's language; the table's texts are literals, so each ends in a null.
+// A caption in the learner's language.
 QString Caption(std::string_view text) {
-    return QCoreApplication::translate(kCaptionContext, text.data());
+    const std::string english(text);
+    return QCoreApplication::translate(kCaptionContext, english.c_str());
 }
 
 Qt::Alignment Horizontal(Align align) {

@@ -36,7 +36,7 @@ const std::array<const char*, 10> kQuizTexts{
 };
 
 QString QuizText(std::string_view english) {
-    const auto* known = std::find(kQuizTexts.begin(), kQuizTexts.end(), english);
+    const auto* known = std::ranges::find(kQuizTexts, english);
     if (known == kQuizTexts.end()) {
         return QString::fromUtf8(english.data(), static_cast<QString::size_type>(english.size()));
     }
