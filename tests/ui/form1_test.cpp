@@ -504,7 +504,9 @@ private slots:
             translations_.reset();
             const ui::Form1 window;
             for (QWidget* control : window.findChildren<QWidget*>()) {
-                english.insert(control->objectName(), control->geometry());
+                if (!control->objectName().isEmpty()) {
+                    english.insert(control->objectName(), control->geometry());
+                }
             }
             translations_ = std::make_unique<ui::Translations>(ui::MessagesLocale());
         }
