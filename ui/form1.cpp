@@ -1,19 +1,20 @@
 #include "ui/form1.h"
 
-#include "announcer.h"
-#include "arrow_pair_bar.h"
-#include "colour_scheme.h"
-#include "command_button.h"
-#include "control_table.h"
-#include "controls.h"
-#include "fonts.h"
-#include "framed_box.h"
-#include "quiz_texts.h"
-#include "screen_fit.h"
-#include "text_scale.h"
-#include "verdict_colours.h"
-#include "widget_row.h"
-#include "window_room.h"
+#include "controls/arrow_pair_bar.h"
+#include "controls/command_button.h"
+#include "controls/control_table.h"
+#include "controls/controls.h"
+#include "controls/fitting_label.h"
+#include "controls/fonts.h"
+#include "controls/verdict_colours.h"
+#include "controls/widget_row.h"
+#include "desktop/colour_scheme.h"
+#include "desktop/desktop_settings.h"
+#include "desktop/screen_fit.h"
+#include "desktop/text_scale.h"
+#include "desktop/window_room.h"
+#include "language/quiz_texts.h"
+#include "speech/announcer.h"
 
 #include <converter/convert_row.h>
 #include <quiz/quiz.h>
@@ -26,11 +27,12 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRect>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -39,20 +41,25 @@
 #include <Qt>
 #include <QtCore/qtmetamacros.h> // emit
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <span>
+#include <vector>
 
 namespace ui {
 
 struct Form1::State {
-    explicit State(QWidget* window) : announcer(window) {}
+    explicit State(QWidget* window) : settings(nullptr), announcer(window) {}
 
     Controls controls;
+    // The controls again, in the order of the table's rows.
+    std::array<QWidget*, kControls.size()> rows{};
     quiz::QuizRound round;
     quiz::PseudoRandomSource random;
+    DesktopSettings settings;
+    ColourScheme colours;
     Announcer announcer;
 };
 
@@ -102,27 +109,24 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
     setLayoutDirection(tr("LTR") == QStringLiteral("RTL") ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowTitle(QStringLiteral("Orwin's Bramblet"));
     setWindowIcon(ProgramIcon());
-    FollowColourScheme(this);
-    const QSize client(kClientWidth, kClientHeight);
-    const double textScale = DesktopTextScale(*screen());
-    const WindowRoom room = RoomFor(*this, textScale);
-    const double scale = ScaleToFit(client, room.frame, room.available, textScale);
-    const QRect scaledClient = Scaled(QRect({0, 0}, client), scale);
-    resize(scaledClient.size());
-    const double fontScale = scale * DpiCompensation(*screen());
+    MakeControls();
+    state_->settings.TakeArrivedAnswers();
+    FollowDesktop();
+    ConnectEvents();
+    NameControlsForScreenReaders();
 
-    Controls& c = state_->controls;
-    const auto installedFamilies = QFontDatabase::families();
+    Form_Load();
+    state_->controls.cmdQuestion[0]->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::MakeControls() {
     std::array<QWidget*, kControls.size()> tabOrder{};
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = spec.make(c, spec, this);
-        // Right to left, each control stands where its mirror image would.
-        control->setGeometry(
-            QStyle::visualRect(layoutDirection(), scaledClient,
-                               Scaled({spec.left, spec.top, spec.width, spec.height}, scale)));
-        if (spec.font != FontRole::None) {
-            control->setFont(FontFor(spec.font, fontScale, installedFamilies));
-        }
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlSpec& spec = kControls.at(row);
+        QWidget* control = spec.kept.make(state_->controls, spec, this);
+        state_->rows.at(row) = control;
         tabOrder.at(static_cast<std::size_t>(spec.tabPlace)) = control;
     }
     QWidget* previous = nullptr;
@@ -134,28 +138,50 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
             previous = control;
         }
     }
-    for (QLineEdit* box : {c.txtDecimal[0], c.txtDecimal[1], c.txtBinary[0], c.txtBinary[1]}) {
-        KeepFrameVisible(box);
-    }
-    for (const auto buttons : {std::span<CommandButton* const>(c.cmdQuestion),
-                               std::span<CommandButton* const>(c.Command2)}) {
-        for (CommandButton* button : buttons) {
-            button->FitCaption();
-        }
-    }
-    for (std::size_t i = 0; i < c.lblSolution.size(); ++i) {
-        PaintVerdict(c.lblSolution[i], i < 3 ? quiz::kGreen : quiz::kDarkRed);
-    }
-    ConnectEvents();
-    NameControlsForScreenReaders();
-
-    Form_Load();
-    c.cmdQuestion[0]->setFocus();
 }
 
-Form1::~Form1() = default;
+// The whole window is drawn at one scale: the text size the desktop asks for, as far as the
+// screen has room for it.
+void Form1::LayOut() {
+    const double dpi = screen()->logicalDotsPerInchY();
+    const double textScale =
+        DesktopTextScale(state_->settings.Request().gnomeTextFactor, dpi, DpiCarriesGnomeFactor());
+    const QSize client(kClientWidth, kClientHeight);
+    const WindowRoom room = RoomFor(*this, textScale);
+    const double scale = ScaleToFit(client, room.frame, room.available, textScale);
+    const QRect scaledClient = Scaled(QRect({0, 0}, client), scale);
+    resize(scaledClient.size());
+    const double fontScale = scale * DpiCompensation(dpi);
+    const auto installedFamilies = QFontDatabase::families();
+    std::vector<FitControls> fitted;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ControlSpec& spec = kControls.at(row);
+        QWidget* control = state_->rows.at(row);
+        // Right to left, each control stands where its mirror image would.
+        control->setGeometry(
+            QStyle::visualRect(layoutDirection(), scaledClient,
+                               Scaled({spec.left, spec.top, spec.width, spec.height}, scale)));
+        if (spec.font != FontRole::None) {
+            control->setFont(FontFor(spec.font, fontScale, installedFamilies));
+        }
+    }
+    for (const ControlSpec& spec : kControls) {
+        if (std::ranges::find(fitted, spec.kept.fit) == fitted.end()) {
+            spec.kept.fit(state_->controls);
+            fitted.push_back(spec.kept.fit);
+        }
+    }
+}
+
+void Form1::FollowDesktop() {
+    state_->colours.Follow(state_->settings.Request(), this);
+    PaintVerdicts();
+    LayOut();
+}
 
 void Form1::ConnectEvents() {
+    connect(&state_->settings, &DesktopSettings::changed, this, &Form1::FollowDesktop);
+    connect(screen(), &QScreen::logicalDotsPerInchChanged, this, &Form1::LayOut);
     const Controls& c = state_->controls;
     ConnectArray(this, c.cmdQuestion, &QPushButton::clicked,
                  [this](int i) { cmdQuestion_Click(i); });
@@ -183,8 +209,11 @@ void Form1::Command2_Click(int index) {
     // The verdict stays with its button, for a screen reader that comes back to it, and is said
     // at once. The focus stays where it is.
     const Controls& c = state_->controls;
-    const QString verdict = OptionLetter(c, i) + ' ' + c.lblSolution.at(i)->text();
-    c.Command2.at(i)->setAccessibleDescription(verdict);
+    //: What a screen reader says when a verdict is revealed: the option's letter (%1, as "a)"),
+    //: then the verdict (%2, as "True").
+    const QString verdict =
+        tr("%1 %2", "spoken verdict").arg(OptionLetter(c, i), c.lblSolution.at(i)->text());
+    c.Command2.at(i)->DescribeOnReturn(verdict);
     state_->announcer.Say(verdict);
 }
 
@@ -218,7 +247,7 @@ void Form1::ShowRound() {
         //: (%1, as "a)") and the option (%2).
         c.Command2.at(i)->setAccessibleName(tr("Select %1 %2").arg(letter, option));
         ShowVerdict(i);
-        c.Command2.at(i)->setAccessibleDescription({});
+        c.Command2.at(i)->DescribeOnReturn({});
     }
 }
 
@@ -233,8 +262,22 @@ void Form1::ShowVerdict(std::size_t i) {
     //: verdict (%2, as "True").
     c.lblSolution.at(i)->setAccessibleName(
         verdict.visible ? tr("Verdict %1 %2").arg(OptionLetter(c, i), text) : QString());
-    PaintVerdict(c.lblSolution.at(i), verdict.colour);
+    PaintVerdict(c.lblSolution.at(i), verdict.colour, state_->settings.Request().moreContrast);
     c.lblSolution.at(i)->setVisible(verdict.visible);
+}
+
+void Form1::PaintVerdicts() {
+    const Controls& c = state_->controls;
+    for (std::size_t i = 0; i < quiz::kOptionCount; ++i) {
+        PaintVerdict(c.lblSolution.at(i), state_->round.verdicts.at(i).colour,
+                     state_->settings.Request().moreContrast);
+    }
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Answers that came while the window was made set its first frame too.
+    state_->settings.TakeArrivedAnswers();
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -247,11 +290,8 @@ void Form1::changeEvent(QEvent* event) {
         emit activated();
     }
     // A new theme may darken or lighten the window under the verdicts.
-    const Controls& c = state_->controls;
-    if (event->type() == QEvent::PaletteChange && c.lblSolution[0] != nullptr) {
-        for (std::size_t i = 0; i < quiz::kOptionCount; ++i) {
-            PaintVerdict(c.lblSolution.at(i), state_->round.verdicts.at(i).colour);
-        }
+    if (event->type() == QEvent::PaletteChange && state_->controls.lblSolution[0] != nullptr) {
+        PaintVerdicts();
     }
 }
 

@@ -27,4 +27,4 @@ grep -q qt6-wayland <<<"$recommends" || fail "the Wayland plugin is not recommen
 grep -q qt6-translations-l10n <<<"$recommends" || fail "Qt's own translations are not recommended"
 
 bash "$here/validate_metadata.sh" "/usr/share/applications/$id.desktop" \
-    "/usr/share/metainfo/$id.metainfo.xml" "$here/../../ui/translations"
+    "/usr/share/metainfo/$id.metainfo.xml" "$here/../../ui/language/translations"

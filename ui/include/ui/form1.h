@@ -21,14 +21,20 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The controls, the question on screen and the random source.
     struct State;
     std::unique_ptr<State> state_;
 
+    void MakeControls();
     void ConnectEvents();
     void NameControlsForScreenReaders();
+    // Places and sizes the controls and their texts at the scale the desktop and screen allow.
+    void LayOut();
+    // Takes the colours and the text size the desktop asks for, at the start and on each change.
+    void FollowDesktop();
 
     void Form_Load();
     void cmdQuestion_Click(int index);
@@ -39,6 +45,7 @@ private:
     void ShowRound();
     void SayQuestion();
     void ShowVerdict(std::size_t i);
+    void PaintVerdicts();
 };
 
 } // namespace ui

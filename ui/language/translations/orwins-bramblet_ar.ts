@@ -1,0 +1,141 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>quiz</name>
+    <message>
+        <source>Which of these IP addresses matches:</source>
+        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it.</extracomment>
+        <translation>أيٌّ من عناوين IP هذه يقع ضمن النطاق:</translation>
+    </message>
+    <message>
+        <source>Which of these ranges includes:</source>
+        <extracomment>A question: four blocks (a.b.c.d/n) follow; the address shown under it lies in one.</extracomment>
+        <translation>أيٌّ من هذه النطاقات يتضمن العنوان:</translation>
+    </message>
+    <message>
+        <source>How many IP addresses are contained in the range:</source>
+        <extracomment>A question: the block shown under it, and four counts of addresses to choose from.</extracomment>
+        <translation>كم عدد عناوين IP في النطاق:</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <extracomment>A verdict: the option is the right answer.</extracomment>
+        <translation>صحيح</translation>
+    </message>
+    <message>
+        <source>Too Small</source>
+        <extracomment>A verdict on an address: it lies below the block.</extracomment>
+        <translation>صغير جدًا</translation>
+    </message>
+    <message>
+        <source>Too Big</source>
+        <extracomment>A verdict on an address: it lies above the block.</extracomment>
+        <translation>كبير جدًا</translation>
+    </message>
+    <message>
+        <source>Too High</source>
+        <extracomment>A verdict on a block: it lies above the address.</extracomment>
+        <translation>مرتفع جدًا</translation>
+    </message>
+    <message>
+        <source>Too Low</source>
+        <extracomment>A verdict on a block: it lies below the address.</extracomment>
+        <translation>منخفض جدًا</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <extracomment>A verdict on a count of addresses: it is the count of a block of another size.</extracomment>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Silly</source>
+        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two: the option was never worth considering.</extracomment>
+        <translation>غير معقول</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Form1</name>
+    <message>
+        <source>New Type 1</source>
+        <extracomment>The button that poses a new question of the first type: which address lies in a block.</extracomment>
+        <translation>جديد: النوع 1</translation>
+    </message>
+    <message>
+        <source>New Type 2</source>
+        <extracomment>The button that poses a new question of the second type: which block holds an address.</extracomment>
+        <translation>جديد: النوع 2</translation>
+    </message>
+    <message>
+        <source>New Type 3</source>
+        <extracomment>The button that poses a new question of the third type: how many addresses a block holds.</extracomment>
+        <translation>جديد: النوع 3</translation>
+    </message>
+    <message>
+        <source>a) </source>
+        <extracomment>The first option&apos;s letter, a closing parenthesis and a blank, as a test&apos;s options are lettered.</extracomment>
+        <translation>أ) </translation>
+    </message>
+    <message>
+        <source>b) </source>
+        <extracomment>The second option&apos;s letter.</extracomment>
+        <translation>ب) </translation>
+    </message>
+    <message>
+        <source>c) </source>
+        <extracomment>The third option&apos;s letter.</extracomment>
+        <translation>ج) </translation>
+    </message>
+    <message>
+        <source>d) </source>
+        <extracomment>The fourth option&apos;s letter.</extracomment>
+        <translation>د) </translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <extracomment>The button beside an option that shows its verdict: whether the option is right.</extracomment>
+        <translation>اختر</translation>
+    </message>
+    <message>
+        <source>LTR</source>
+        <extracomment>The direction the language is written in: LTR, or RTL for a language written from right to left, for which the window is mirrored.</extracomment>
+        <translation>RTL</translation>
+    </message>
+    <message>
+        <source>Select %1 %2</source>
+        <extracomment>What a screen reader says for a Select button: its caption, the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
+        <translation>اختر %1 %2</translation>
+    </message>
+    <message>
+        <source>Verdict %1 %2</source>
+        <extracomment>What a screen reader says for a verdict: the option&apos;s letter (%1, as &quot;a)&quot;), then the verdict (%2, as &quot;True&quot;).</extracomment>
+        <translation>النتيجة %1 %2</translation>
+    </message>
+    <message>
+        <source>Decimal address, row %1</source>
+        <extracomment>A converter row&apos;s box of dotted-decimal text, as a screen reader names it; %1 is the row, 1 or 2.</extracomment>
+        <translation>العنوان العشري، السطر %1</translation>
+    </message>
+    <message>
+        <source>Convert direction, row %1</source>
+        <extracomment>A converter row&apos;s pair of arrows between its two boxes, as a screen reader names it.</extracomment>
+        <translation>اتجاه التحويل، السطر %1</translation>
+    </message>
+    <message>
+        <source>Left fills the decimal box, right fills the binary box</source>
+        <extracomment>What the arrows do: each fills the box it points at. Right to left, the window is mirrored: the decimal box is on the right, the binary box on the left.</extracomment>
+        <translation>السهم الأيمن يملأ الخانة العشرية، والسهم الأيسر يملأ الخانة الثنائية</translation>
+    </message>
+    <message>
+        <source>Binary address, row %1</source>
+        <extracomment>A converter row&apos;s box of dotted binary text (eight digits a part).</extracomment>
+        <translation>العنوان الثنائي، السطر %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>spoken verdict</comment>
+        <extracomment>What a screen reader says when a verdict is revealed: the option&apos;s letter (%1, as &quot;a)&quot;), then the verdict (%2, as &quot;True&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>

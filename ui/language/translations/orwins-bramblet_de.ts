@@ -1,0 +1,141 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>quiz</name>
+    <message>
+        <source>Which of these IP addresses matches:</source>
+        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it.</extracomment>
+        <translation>Welche dieser IP-Adressen liegt im Bereich:</translation>
+    </message>
+    <message>
+        <source>Which of these ranges includes:</source>
+        <extracomment>A question: four blocks (a.b.c.d/n) follow; the address shown under it lies in one.</extracomment>
+        <translation>Welcher dieser Bereiche enthält die Adresse:</translation>
+    </message>
+    <message>
+        <source>How many IP addresses are contained in the range:</source>
+        <extracomment>A question: the block shown under it, and four counts of addresses to choose from.</extracomment>
+        <translation>Wie viele IP-Adressen enthält der Bereich:</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <extracomment>A verdict: the option is the right answer.</extracomment>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Too Small</source>
+        <extracomment>A verdict on an address: it lies below the block.</extracomment>
+        <translation>Zu klein</translation>
+    </message>
+    <message>
+        <source>Too Big</source>
+        <extracomment>A verdict on an address: it lies above the block.</extracomment>
+        <translation>Zu groß</translation>
+    </message>
+    <message>
+        <source>Too High</source>
+        <extracomment>A verdict on a block: it lies above the address.</extracomment>
+        <translation>Zu hoch</translation>
+    </message>
+    <message>
+        <source>Too Low</source>
+        <extracomment>A verdict on a block: it lies below the address.</extracomment>
+        <translation>Zu niedrig</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <extracomment>A verdict on a count of addresses: it is the count of a block of another size.</extracomment>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Silly</source>
+        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two: the option was never worth considering.</extracomment>
+        <translation>Unsinnig</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Form1</name>
+    <message>
+        <source>New Type 1</source>
+        <extracomment>The button that poses a new question of the first type: which address lies in a block.</extracomment>
+        <translation>Neuer Typ 1</translation>
+    </message>
+    <message>
+        <source>New Type 2</source>
+        <extracomment>The button that poses a new question of the second type: which block holds an address.</extracomment>
+        <translation>Neuer Typ 2</translation>
+    </message>
+    <message>
+        <source>New Type 3</source>
+        <extracomment>The button that poses a new question of the third type: how many addresses a block holds.</extracomment>
+        <translation>Neuer Typ 3</translation>
+    </message>
+    <message>
+        <source>a) </source>
+        <extracomment>The first option&apos;s letter, a closing parenthesis and a blank, as a test&apos;s options are lettered.</extracomment>
+        <translation>a) </translation>
+    </message>
+    <message>
+        <source>b) </source>
+        <extracomment>The second option&apos;s letter.</extracomment>
+        <translation>b) </translation>
+    </message>
+    <message>
+        <source>c) </source>
+        <extracomment>The third option&apos;s letter.</extracomment>
+        <translation>c) </translation>
+    </message>
+    <message>
+        <source>d) </source>
+        <extracomment>The fourth option&apos;s letter.</extracomment>
+        <translation>d) </translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <extracomment>The button beside an option that shows its verdict: whether the option is right.</extracomment>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>LTR</source>
+        <extracomment>The direction the language is written in: LTR, or RTL for a language written from right to left, for which the window is mirrored.</extracomment>
+        <translation>LTR</translation>
+    </message>
+    <message>
+        <source>Select %1 %2</source>
+        <extracomment>What a screen reader says for a Select button: its caption, the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
+        <translation>Auswählen %1 %2</translation>
+    </message>
+    <message>
+        <source>Verdict %1 %2</source>
+        <extracomment>What a screen reader says for a verdict: the option&apos;s letter (%1, as &quot;a)&quot;), then the verdict (%2, as &quot;True&quot;).</extracomment>
+        <translation>Ergebnis %1 %2</translation>
+    </message>
+    <message>
+        <source>Decimal address, row %1</source>
+        <extracomment>A converter row&apos;s box of dotted-decimal text, as a screen reader names it; %1 is the row, 1 or 2.</extracomment>
+        <translation>Dezimaladresse, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Convert direction, row %1</source>
+        <extracomment>A converter row&apos;s pair of arrows between its two boxes, as a screen reader names it.</extracomment>
+        <translation>Umrechnungsrichtung, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Left fills the decimal box, right fills the binary box</source>
+        <extracomment>What the arrows do: each fills the box it points at. Right to left, the window is mirrored: the decimal box is on the right, the binary box on the left.</extracomment>
+        <translation>Der Pfeil nach links füllt das Dezimalfeld, der Pfeil nach rechts das Binärfeld</translation>
+    </message>
+    <message>
+        <source>Binary address, row %1</source>
+        <extracomment>A converter row&apos;s box of dotted binary text (eight digits a part).</extracomment>
+        <translation>Binäradresse, Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>spoken verdict</comment>
+        <extracomment>What a screen reader says when a verdict is revealed: the option&apos;s letter (%1, as &quot;a)&quot;), then the verdict (%2, as &quot;True&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>
