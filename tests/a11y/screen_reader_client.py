@@ -17,7 +17,7 @@ def translations():
     """The window's texts in the language LANG names, from its .ts file; none for English."""
     language = os.environ.get("LANG", "C").split(".")[0]
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "ui",
-                          "translations")
+                          "language", "translations")
     for name in (language, language.split("_")[0]):
         path = os.path.join(folder, f"orwins-bramblet_{name}.ts")
         if os.path.exists(path):
@@ -50,10 +50,12 @@ SPOKEN = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)' ?\{'establi
 VERDICT = re.compile(r"\b" + verdicts("True", "False", "Silly", "Too Small", "Too Big", "Too High",
                                       "Too Low") + r"\b")
 ADDRESS = r"\d+\.\d+\.\d+\.\d+"
-BUTTON = r"\S+( \S+)?"  # Orca 43 says "push button", Orca 48 "button", each in its language
-# What Orca says before a text the window announces ("notification"), in Orca's language.
-NOTICE = r"(?:\S+ )?"
+# What Orca calls a button (Orca 43 "push button", Orca 48 "button") and what it says before a
+# text the window announces (Orca 43 "notification", Orca 48 nothing), each in its language: read
+# off the first things it says, the focused button and the first question.
+BUTTON = NOTICE = None
 QUICKLY = 2  # seconds from a key to what it makes Orca say
+ONCE = 1.5  # seconds after an utterance in which it must not be said again
 # A learner hears Orca out before the next key; Orca 48 drops an announcement that comes within a
 # tenth of a second of the one before.
 PACE = 0.5
@@ -107,7 +109,12 @@ class Orca:
         delay = (when - pressed.replace(year=1900, month=1, day=1)).total_seconds() % 86400
         if delay > QUICKLY:
             fail(f"Orca said {what} {delay:.2f} s after the key")
-        print(f"{name:>9}: {match[0]!r} after {delay:.2f} s")
+        time.sleep(ONCE)
+        self.read()
+        times = sum(text == match[0] for _, text in self.said[since:])
+        if times > 1:
+            fail(f"Orca said {what}, {match[0]!r}, {times} times")
+        print(f"{name:>9}: {match[0]!r} after {delay:.2f} s, once")
         return match
 
     def tab_to(self, pattern, what):
@@ -148,17 +155,19 @@ window = wait_for(program_window, "window named Orwin's Bramblet")
 
 # Start-up: the window, its focused button, then the question it opens with, which nothing
 # after it cuts short.
-orca.wait(NOTICE + T("Which of these IP addresses matches:") + " " + ADDRESS + r"/\d+", 0,
-          "the first question")
+first = orca.wait(r"(.*?)" + T("Which of these IP addresses matches:") + " " + ADDRESS + r"/\d+",
+                  0, "the first question")[1]
+NOTICE = re.escape(first[1])
 start = [text for _, text in orca.said[1:]]  # after "Screen reader on"
 print(f"start-up: {start}")
 # Orca may name a window twice as it arrives, once as the window manager maps it and once as it
 # takes the focus.
 while start[1:2] == ["Orwin's Bramblet"]:
     del start[1]
-if not (len(start) == 3 and start[0] == "Orwin's Bramblet" and
-        re.match(T("New Type 1"), start[1])):
+focused = re.fullmatch(T("New Type 1") + r" (\S+(?: \S+)?)", start[1]) if len(start) == 3 else None
+if not (focused and start[0] == "Orwin's Bramblet"):
     fail("Orca did not say the window, its focused button and the question, in that order")
+BUTTON = re.escape(focused[1])
 
 orca.tab_to(T("New Type 3"), "New Type 3 button")
 question = orca.key("space", NOTICE + "(" + T("How many IP addresses are contained in the range:")
@@ -178,7 +187,8 @@ early = [text for _, text in orca.said if VERDICT.search(text)]
 if early:
     fail(f"Orca said a verdict before any Select: {early}")
 
-verdict = orca.key("space", NOTICE + T("a) ") + verdicts("True", "False", "Silly"), "verdict a)")
+verdict = orca.key("space", NOTICE + T("%1 %2", re.escape(letter("a) ")),
+                                      verdicts("True", "False", "Silly")), "verdict a)")
 button = named(window, pyatspi.ROLE_PUSH_BUTTON, TEXTS.get("Select %1 %2", "Select %1 %2")
                .replace("%1", letter("a) ")).replace("%2", select[1]))
 if not button.getState().contains(pyatspi.STATE_FOCUSED):
@@ -195,7 +205,7 @@ orca.key("shift+Tab", T("New Type 1") + " " + BUTTON, "New Type 1")
 since = len(orca.said)
 orca.key("Tab", T("Select %1 %2", re.escape(letter("a) ")), r"\d+") + " " + BUTTON,
          "Select a) again")
-described = orca.wait(re.escape(f"{letter('a) ')} {verdict[1]}"), since,
+described = orca.wait(T("%1 %2", re.escape(letter("a) ")), re.escape(verdict[1])), since,
                       "verdict a) with its button")[1]
 print(f"           and {described[0]!r}")
 
@@ -207,7 +217,8 @@ if verdicts_readable(window):
     fail(f"a verdict of the last question can still be read: {verdicts_readable(window)}")
 orca.tab_to(T("Select %1 %2", re.escape(letter("b) ")), ADDRESS + r"/\d+"),
             "Select b) with its option")
-orca.key("Return", NOTICE + T("b) ") + verdicts("True", "Too High", "Too Low"), "verdict b)")
+orca.key("Return", NOTICE + T("%1 %2", re.escape(letter("b) ")), verdicts("True", "Too High", "Too Low")),
+         "verdict b)")
 
 # A converter row, both ways: the text written into the other box is said.
 orca.tab_to(T("Convert direction, row %1", "1"), "the first converter bar")

@@ -57,16 +57,16 @@ script --quiet --flush --command \
     "orca --debug-file /dev/tty" "$orca_log" \
     >/dev/null 2>&1 </dev/null &
 orca_pid=$!
-started="SPEECH OUTPUT: '"  # "Screen reader on", in Orca's language
-timeout 30 sh -c "until grep -qs \"$started\" '$orca_log'; do sleep 0.2; done" ||
+# "Screen reader on.", in Orca's language.
+started="SPEECH OUTPUT: '$(TEXTDOMAIN=orca gettext "Screen reader on." | sed 's/\.$//')"
+timeout 30 sh -c "until grep -qsF \"$started\" '$orca_log'; do sleep 0.2; done" ||
     { tail -n 20 "$orca_log"; fail "Orca did not start"; }
 
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
-# The window, as GNOME Shell or the X server knows it.
-if [ -n "${BRAMBLET_DESKTOP:-}" ]; then
-    sleep 2
-else
+# The window as the X server knows it; on a desktop, the client waits for it in the
+# accessibility tree.
+if [ -z "${BRAMBLET_DESKTOP:-}" ]; then
     [ -n "$(wait_for_window)" ] || { cat "$work/app.log"; fail "no window"; }
 fi
 # Debian's own Python: the one with the GObject bindings pyatspi needs.
