@@ -172,23 +172,41 @@ def check_full_size(window):
         fail(f"the client area is {size(window)} where 762 x 616 has room")
 
 
+def ground_turns(window, dark):
+    """Waits until the window's ground, on a screenshot, is as dark or light as the desktop; the
+    desktop tells its programs and they repaint. Returns the ground."""
+    def turned():
+        screenshot()
+        ground = colours(*ORIGIN, *size(window))[0]
+        return ground if (luminance(ground) < 0.1) == dark else None
+    return wait_for(turned, "dark window" if dark else "light window")
+
+
 def check_dark(window):
     """The desktop turned dark while the program runs: a dark window, every verdict at least
     4.5 : 1 on its ground; turned light again, the light window it had."""
     placed(window)
     real_desktop.set_colour_scheme(dark=True)
-    screenshot()
-    ground = colours(*ORIGIN, *size(window))[0]
-    print(f"dark: the window's ground is {ground}")
-    if luminance(ground) > 0.1:
-        fail(f"the window stays light ({ground}) on a dark desktop")
+    print(f"dark: the window's ground is {ground_turns(window, dark=True)}")
     check_contrast(window, least=4.5)
     real_desktop.set_colour_scheme(dark=False)
+    print(f"light again: {ground_turns(window, dark=False)}")
+
+
+def check_dark_start(window):
+    """The desktop already dark when the program starts: dark from its first frame on."""
+    real_desktop.set_colour_scheme(dark=True)
+    window = restart()
+    placed(window)
     screenshot()
     ground = colours(*ORIGIN, *size(window))[0]
-    print(f"light again: {ground}")
-    if luminance(ground) < 0.5:
-        fail(f"the window stays dark ({ground}) on a light desktop")
+    print(f"started dark: the window's ground is {ground}")
+    if luminance(ground) >= 0.1:
+        fail(f"the window starts light ({ground}) on a dark desktop")
+    check_contrast(window, least=4.5)
+    real_desktop.set_colour_scheme(dark=False)
+    ground_turns(window, dark=False)
+    return window
 
 
 def check_frames(window):
@@ -205,16 +223,21 @@ def check_frames(window):
 
 
 def check_text_scale(window):
-    """GNOME's Large Text at 1.5: the window, started again, grows until it fills the room."""
-    before = size(window)
+    """GNOME's Large Text at 1.5 while the program runs, on a screen with room for it: the window
+    grows 1.5 times, and is as large when started again; back at 1, it is at its own size."""
     real_desktop.set_text_scale(1.5)
-    window = restart()
+    wait_for(lambda: size(window) != (762, 616), "window that grows with the desktop's text")
+    grown = size(window)
     check_whole(window)
-    print(f"text scale 1.5: client area {before} becomes {size(window)}")
-    if size(window)[0] <= before[0]:
-        fail("the window did not grow with the desktop's text")
+    print(f"text scale 1.5: client area 762 x 616 becomes {grown}")
+    if abs(grown[0] / 762 - 1.5) > 0.03 or abs(grown[1] / 616 - 1.5) > 0.03:
+        fail(f"the window grew to {grown}, not 1.5 times")
+    window = restart()
+    if size(window) != grown:
+        fail(f"started again at text scale 1.5, the window is {size(window)}, not {grown}")
     real_desktop.set_text_scale(1.0)
-    return restart()
+    wait_for(lambda: size(window) == (762, 616), "window back at its own size")
+    return window
 
 
 def check_monitor_scale(window):
@@ -235,7 +258,7 @@ def restart():
 
 CHECKS = {"contrast": check_contrast, "uncut": check_uncut, "on-screen": check_on_screen,
           "question": check_question, "whole": check_whole, "full-size": check_full_size,
-          "dark": check_dark, "frames": check_frames, "text-scale": check_text_scale,
+          "dark": check_dark, "dark-start": check_dark_start, "frames": check_frames, "text-scale": check_text_scale,
           "monitor-scale": check_monitor_scale}
 shown = restart() if DESKTOP else wait_for(program_window, "window named Orwin's Bramblet")
 try:

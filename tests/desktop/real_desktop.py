@@ -29,20 +29,29 @@ def shell_eval(script):
 
 
 def kwin_script(body):
-    """Runs a KWin script whose print() lines start with BRAMBLET, and returns the last such line
-    from KWin's log, as JSON."""
-    path = os.path.join(WORK, f"kwin-{time.monotonic_ns()}.js")
+    """Runs a KWin script whose print() line starts with 'BRAMBLET ', and returns that line from
+    KWin's log, as JSON. Each run prints a marker of its own, so that no earlier run's line is
+    taken for its answer."""
+    marker = f"BRAMBLET-{time.monotonic_ns()}"
+    path = os.path.join(WORK, f"kwin-{marker}.js")
     with open(path, "w", encoding="utf-8") as script:
-        script.write(body)
+        script.write(body.replace("'BRAMBLET '", f"'{marker} '"))
     name = os.path.basename(path)
     number = ast.literal_eval(gdbus("org.kde.KWin", "/Scripting",
                                     "org.kde.kwin.Scripting.loadScript", path, name))[0]
     gdbus("org.kde.KWin", f"/Scripting/Script{number}", "org.kde.kwin.Script.run")
-    time.sleep(0.5)
+
+    def answer():
+        with open(os.path.join(WORK, "desktop.log"), encoding="utf-8", errors="replace") as log:
+            return next((line.split(f"{marker} ", 1)[1] for line in log if f"{marker} " in line),
+                        None)
+    deadline = time.monotonic() + 10
+    while (line := answer()) is None and time.monotonic() < deadline:
+        time.sleep(0.1)
     gdbus("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting.unloadScript", name)
-    with open(os.path.join(WORK, "desktop.log"), encoding="utf-8", errors="replace") as log:
-        lines = [line.split("BRAMBLET ", 1)[1] for line in log if "BRAMBLET " in line]
-    return json.loads(lines[-1])
+    if line is None:
+        raise RuntimeError(f"KWin's script {name} did not answer")
+    return json.loads(line)
 
 
 def placement(client_size):
@@ -66,12 +75,13 @@ def placement(client_size):
         found["client"] = [frame[0] + border, frame[1] + frame[3] - height - border, width, height]
         return found
     return kwin_script(
-        "for (const w of workspace.windowList()) {"
+        "let found = null; for (const w of workspace.windowList()) {"
         f" if (w.resourceClass !== '{APP_ID}') continue;"
         " const f = w.frameGeometry, c = w.clientGeometry;"
         " const a = workspace.clientArea(KWin.MaximizeArea, w);"
-        " print('BRAMBLET ' + JSON.stringify({frame: [f.x, f.y, f.width, f.height],"
-        " client: [c.x, c.y, c.width, c.height], area: [a.x, a.y, a.width, a.height]})); }")
+        " found = {frame: [f.x, f.y, f.width, f.height],"
+        " client: [c.x, c.y, c.width, c.height], area: [a.x, a.y, a.width, a.height]}; }"
+        " print('BRAMBLET ' + JSON.stringify(found));")
 
 
 def screenshot(path):
@@ -91,7 +101,6 @@ def set_colour_scheme(dark):
         subprocess.run(["plasma-apply-colorscheme", "BreezeDark" if dark else "BreezeLight"],
                        check=True, capture_output=True, env={**os.environ,
                                                              "QT_QPA_PLATFORM": "offscreen"})
-    time.sleep(2)  # the desktop tells its programs, and they repaint
 
 
 def set_text_scale(factor):

@@ -111,7 +111,10 @@ plasma)
     wait_until "Plasma's panel did not show" \
         "gdbus call --session --dest org.kde.plasmashell --object-path /PlasmaShell \
          --method org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1"
-    sleep 3 # the panel's first frame
+    # The panel's first frame: the strip along the bottom is no longer of one colour.
+    wait_until "Plasma's panel did not draw" \
+        "[ \"\$(import -display '$BRAMBLET_SCREEN_DISPLAY' -window root -gravity south \
+            -crop 0x44+0+0 -format %k info: 2>/dev/null)\" -gt 1 ]"
     ;;
 *)
     echo "usage: $0 gnome|plasma WIDTHxHEIGHT COMMAND..." >&2

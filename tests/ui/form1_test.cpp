@@ -1,4 +1,7 @@
 // The window as a learner meets it, on Qt's offscreen platform.
+#include "controls/framed_box.h"
+#include "desktop/screen_fit.h"
+#include "desktop/text_scale.h"
 #include "language/quiz_texts.h"
 
 #include <quiz/quiz.h>
@@ -22,9 +25,11 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTextLayout>
 #include <QTimer>
+#include <QTranslator>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -80,6 +85,32 @@ bool DrawnIn(const QString& text, const QFont& font, std::set<QString>& faces) {
 double FitScale(const QString& text, const QFont& font, int width) {
     return std::min(1.0, (width - 1) / QFontMetricsF(font).horizontalAdvance(text.trimmed()));
 }
+
+// The columns of a label's drawing that hold any ink.
+int InkWidth(QLabel* label) {
+    const QImage drawn = label->grab().toImage();
+    const QRgb ground = label->palette().color(label->backgroundRole()).rgb();
+    int inked = 0;
+    for (int x = 0; x < drawn.width(); ++x) {
+        for (int y = 0; y < drawn.height(); ++y) {
+            if (drawn.pixel(x, y) != ground) {
+                ++inked;
+                break;
+            }
+        }
+    }
+    return inked;
+}
+
+// English texts in a window that a translation turns right to left, as Arabic's does.
+class RightToLeft final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* /*context*/, const char* source, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        return qstrcmp(source, "LTR") == 0 ? QStringLiteral("RTL") : QString();
+    }
+};
 
 } // namespace
 
@@ -202,7 +233,8 @@ private slots:
             QVERIFY(!control->font().italic() && !control->font().underline());
         }
         if (auto* label = qobject_cast<QLabel*>(control)) {
-            QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute), alignment);
+            QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute),
+                     alignment);
             QVERIFY(label->autoFillBackground());
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         }
@@ -433,6 +465,147 @@ private slots:
         QCOMPARE(changes.count(), 2); // to 2, then back to rest
     }
 
+    // The one scale of the window: the text size the desktop asks for, where the screen has room
+    // for it, with text at the pixel sizes of the layout whatever the font DPI.
+    void theWindowScalesAsTheDesktopAndScreenAllow_data() {
+        QTest::addColumn<double>("gnomeFactor");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<bool>("underX");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("usual") << 1.0 << 96.0 << false << QSize(1920, 1200) << 1.0;
+        QTest::newRow("Large Text on Wayland") << 1.5 << 96.0 << false << QSize(1920, 1200) << 1.5;
+        // GNOME's settings daemon has written the factor into Xft.dpi already.
+        QTest::newRow("Large Text under X") << 1.5 << 144.0 << true << QSize(1920, 1200) << 1.5;
+        QTest::newRow("Plasma's font DPI") << 1.0 << 120.0 << false << QSize(1920, 1200) << 1.25;
+        QTest::newRow("a laptop's room")
+            << 1.5 << 96.0 << false << QSize(1280, 800) << (800.0 - 40) / 616;
+        QTest::newRow("too small to read") << 1.0 << 96.0 << false << QSize(160, 120) << 0.25;
+    }
+
+    void theWindowScalesAsTheDesktopAndScreenAllow() {
+        QFETCH(double, gnomeFactor);
+        QFETCH(double, dpi);
+        QFETCH(bool, underX);
+        QFETCH(QSize, screen);
+        QFETCH(double, scale);
+        const double wanted = ui::DesktopTextScale(gnomeFactor, dpi, underX);
+        QCOMPARE(ui::ScaleToFit({762, 616}, {0, 40}, QRect({0, 0}, screen), wanted), scale);
+        // A point is dpi / 72 pixels.
+        QCOMPARE(12 * ui::DpiCompensation(dpi) * dpi / 72, 16.0);
+    }
+
+    // A text box made too low for its text and frame, as a shrunken window makes it, gets a
+    // smaller text; one with room keeps the window's font.
+    void aLowTextBoxKeepsItsFrame() {
+        QLineEdit* full = Box("txtDecimal(0)");
+        const QFont font = full->font();
+        ui::KeepFrameVisible(full);
+        QCOMPARE(full->font(), font);
+        QLineEdit low(form_);
+        low.setFont(font);
+        low.resize(full->width(), full->height() / 2);
+        ui::KeepFrameVisible(&low);
+        QStyleOptionFrame option;
+        option.initFrom(&low);
+        const int frame = low.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &low);
+        QVERIFY(low.font().pointSizeF() < font.pointSizeF());
+        QVERIFY(QFontMetrics(low.font()).height() <= low.height() - 2 * frame);
+    }
+
+    // The first of LC_ALL, LC_MESSAGES and LANG that is set decides; where it names C, LANGUAGE
+    // (de, as ctest sets it) counts for nothing.
+    void messagesLocaleIsCWhereTheFirstSetVariableIs_data() {
+        QTest::addColumn<QByteArray>("lcAll");
+        QTest::addColumn<QByteArray>("lcMessages");
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("LANG C.UTF-8")
+            << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << true;
+        QTest::newRow("LANG POSIX") << QByteArray() << QByteArray() << QByteArray("POSIX") << true;
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << true;
+        QTest::newRow("LC_MESSAGES C first")
+            << QByteArray() << QByteArray("C") << QByteArray("de_DE.UTF-8") << true;
+        QTest::newRow("LC_ALL German first")
+            << QByteArray("de_DE.UTF-8") << QByteArray() << QByteArray("C") << false;
+        QTest::newRow("LANG German")
+            << QByteArray() << QByteArray() << QByteArray("de_DE.UTF-8") << false;
+    }
+
+    void messagesLocaleIsCWhereTheFirstSetVariableIs() {
+        QFETCH(QByteArray, lcAll);
+        QFETCH(QByteArray, lcMessages);
+        QFETCH(QByteArray, lang);
+        QFETCH(bool, plain);
+        // Without LANGUAGE the rows could not tell the C locale from the system's.
+        QVERIFY(QLocale::system().uiLanguages().contains(QStringLiteral("de")));
+        const QByteArray names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+        const QByteArray values[] = {lcAll, lcMessages, lang};
+        QByteArray saved[3];
+        for (int i = 0; i < 3; ++i) {
+            saved[i] = qgetenv(names[i]);
+            qputenv(names[i], values[i]);
+        }
+        const QStringList languages = ui::MessagesLocale().uiLanguages();
+        for (int i = 0; i < 3; ++i) {
+            qputenv(names[i], saved[i]);
+        }
+        QCOMPARE(languages, plain ? QLocale::c().uiLanguages() : QLocale::system().uiLanguages());
+    }
+
+    // The four letters, and the options, each draw at the one scale the widest of them needs.
+    void controlsOfOneArrayShareOneScale() {
+        const int before = InkWidth(Label("Label2(0)"));
+        Label("Label2(2)")->setText(QStringLiteral("ccccccccc) "));
+        QTest::qWait(0);
+        QVERIFY(InkWidth(Label("Label2(0)")) < before);
+        QVERIFY(InkWidth(Label("Label2(3)")) < InkWidth(Label("Label2(2)")));
+        const int option = InkWidth(Label("lblAnsA(1)"));
+        Label("lblAnsA(0)")->setText(QStringLiteral("255.255.255.255 255.255.255.255"));
+        QVERIFY(InkWidth(Label("lblAnsA(1)")) < option);
+    }
+
+    // Right to left every control stands at its mirrored place, each option text beside its
+    // letter, and the arrow on the left fills the binary box, now on the left.
+    void rightToLeftTheWindowIsMirrored() {
+        QHash<QString, QRect> english;
+        for (QWidget* control : form_->findChildren<QWidget*>()) {
+            english.insert(control->objectName(), control->geometry());
+        }
+        RightToLeft rightToLeft; // removes itself when it goes
+        QCoreApplication::installTranslator(&rightToLeft);
+        ui::Form1 mirrored;
+        mirrored.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mirrored));
+        QVERIFY(mirrored.isRightToLeft());
+        for (QWidget* control : mirrored.findChildren<QWidget*>()) {
+            QRect place = english.value(control->objectName());
+            if (place.isEmpty()) {
+                continue;
+            }
+            place.moveLeft(mirrored.width() - place.right() - 1);
+            QCOMPARE(control->geometry(), place);
+        }
+        auto* option = mirrored.findChild<QLabel*>(QStringLiteral("lblAnsA(0)"));
+        const QImage drawn = option->grab().toImage();
+        const QRgb ground = option->palette().color(option->backgroundRole()).rgb();
+        int inkFromRight = drawn.width();
+        for (int x = drawn.width() - 1; x >= 0 && inkFromRight == drawn.width(); --x) {
+            for (int y = 0; y < drawn.height(); ++y) {
+                if (drawn.pixel(x, y) != ground) {
+                    inkFromRight = drawn.width() - 1 - x;
+                    break;
+                }
+            }
+        }
+        QVERIFY2(inkFromRight < drawn.width() / 10, qPrintable(QString::number(inkFromRight)));
+        auto* binary = mirrored.findChild<QLineEdit*>(QStringLiteral("txtBinary(0)"));
+        binary->setText(QStringLiteral("00001010.00000000.00000000.00000010"));
+        auto* bar = mirrored.findChild<QScrollBar*>(QStringLiteral("HScroll1(0)"));
+        ClickHalf(bar, true);
+        QCOMPARE(binary->text(), QStringLiteral("11111111.11111111.11111111.11111111"));
+    }
+
     void screenReadersHearWhatTheWindowShows() {
         auto name = [](QWidget* control) {
             return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
@@ -456,6 +629,15 @@ private slots:
         QTest::mouseClick(Button("Command2(3)"), Qt::LeftButton);
         QVERIFY(!invisible(Verdict(3)));
         QCOMPARE(name(Verdict(3)), "Verdict d) " + Verdict(3)->text());
+        // The verdict is announced, not also said as the focused button's new description; the
+        // button holds it for the learner's return once the focus has left.
+        auto description = [](QWidget* control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+        };
+        QCOMPARE(QApplication::focusWidget(), Button("Command2(3)"));
+        QCOMPARE(description(Button("Command2(3)")), QString());
+        QTest::keyClick(Button("Command2(3)"), Qt::Key_Tab);
+        QCOMPARE(description(Button("Command2(3)")), "d) " + Verdict(3)->text());
 
         // A new question renames the options at once.
         QTest::mouseClick(Button("cmdQuestion(0)"), Qt::LeftButton);
@@ -542,11 +724,11 @@ private slots:
                 QVERIFY2(DrawnIn(label->text(), label->font(), faces), qPrintable(label->text()));
                 // A text aligned right runs out on the left, any other on the right.
                 const QImage drawn = label->grab().toImage();
-                const int end = QStyle::visualAlignment(label->layoutDirection(),
-                                                        label->alignment()) &
-                                        Qt::AlignRight
-                                    ? 0
-                                    : drawn.width() - 1;
+                const int end =
+                    QStyle::visualAlignment(label->layoutDirection(), label->alignment()) &
+                            Qt::AlignRight
+                        ? 0
+                        : drawn.width() - 1;
                 const QRgb ground = label->palette().color(label->backgroundRole()).rgb();
                 for (int y = 0; y < drawn.height(); ++y) {
                     QVERIFY2(drawn.pixel(end, y) == ground,
