@@ -243,8 +243,8 @@ void Form1::ShowRound() {
         const QString option = QString::fromStdString(round.options.at(i));
         c.lblAnsA.at(i)->setText(option);
         c.lblAnsA.at(i)->setAccessibleName(letter + ' ' + option);
-        //: What a screen reader says for a Select button: its caption, the option's letter
-        //: (%1, as "a)") and the option (%2).
+        //: What a screen reader says for a Select button: its caption, the same word as the
+        //: button's "Select", then the option's letter (%1, as "a)") and the option (%2).
         c.Command2.at(i)->setAccessibleName(tr("Select %1 %2").arg(letter, option));
         ShowVerdict(i);
         c.Command2.at(i)->DescribeOnReturn({});

@@ -81,11 +81,6 @@ bool DrawnIn(const QString& text, const QFont& font, std::set<QString>& faces) {
     return true;
 }
 
-// The share of its font's size a text needs to fit a width.
-double FitScale(const QString& text, const QFont& font, int width) {
-    return std::min(1.0, (width - 1) / QFontMetricsF(font).horizontalAdvance(text.trimmed()));
-}
-
 // The columns of a label's drawing that hold any ink.
 int InkWidth(QLabel* label) {
     const QImage drawn = label->grab().toImage();
@@ -698,14 +693,6 @@ private slots:
         const bool mirrored = language == QStringLiteral("ar");
         QCOMPARE(form_->isRightToLeft(), mirrored);
 
-        double smallest = 1;
-        QString smallestText;
-        const auto note = [&](const QString& text, double scale) {
-            if (scale < smallest) {
-                smallest = scale;
-                smallestText = text;
-            }
-        };
         std::set<QString> faces;
         const QStringList questions{
             QStringLiteral("Which of these IP addresses matches:"),
@@ -746,23 +733,7 @@ private slots:
                                  .width();
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room,
                      qPrintable(button->text()));
-            note(button->text(), button->font().pointSizeF() / 17.25);
         }
-        // How small the texts are drawn: every question and verdict the quiz can write, each in
-        // its label, the letters and the button captions.
-        for (std::size_t i = 0; i < ui::kQuizTexts.size(); ++i) {
-            const QLabel* label = i < 3 ? Label("lblQuestion") : Verdict(0);
-            const QString text = ui::QuizText(ui::kQuizTexts.at(i));
-            note(text, FitScale(text, label->font(), label->contentsRect().width()));
-        }
-        for (int i = 0; i < 4; ++i) {
-            const QLabel* letter = Label(QStringLiteral("Label2(%1)").arg(i));
-            note(letter->text(),
-                 FitScale(letter->text(), letter->font(), letter->contentsRect().width()));
-        }
-        qInfo("%s: smallest scale %.2f (%s), faces %s", qPrintable(language), smallest,
-              qUtf8Printable(smallestText),
-              qPrintable(QStringList(faces.begin(), faces.end()).join(QStringLiteral(", "))));
 
         for (QWidget* control : form_->findChildren<QWidget*>()) {
             QRect place = english.value(control->objectName());

@@ -114,7 +114,8 @@ inline constexpr std::string_view kLetterB = QT_TRANSLATE_NOOP("ui::Form1", "b) 
 inline constexpr std::string_view kLetterC = QT_TRANSLATE_NOOP("ui::Form1", "c) ");
 //: The fourth option's letter.
 inline constexpr std::string_view kLetterD = QT_TRANSLATE_NOOP("ui::Form1", "d) ");
-//: The button beside an option that shows its verdict: whether the option is right.
+//: The button beside an option that shows its verdict: whether the option is right. It has 81
+//: pixels for its caption, about seven letters; a longer caption is drawn smaller.
 inline constexpr std::string_view kSelect = QT_TRANSLATE_NOOP("ui::Form1", "Select");
 
 inline constexpr std::string_view kStartAddress = "123.54.23.45";

@@ -5,22 +5,22 @@
     <name>quiz</name>
     <message>
         <source>Which of these IP addresses matches:</source>
-        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it.</extracomment>
+        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it. Any number of the four may lie in it, all four included, so a form that allows more than one (a plural, or a form neutral in number) fits. The closing colon introduces the block shown under it; it may become the question mark the language puts there.</extracomment>
         <translation>أيٌّ من عناوين IP هذه يقع ضمن النطاق:</translation>
     </message>
     <message>
         <source>Which of these ranges includes:</source>
-        <extracomment>A question: four blocks (a.b.c.d/n) follow; the address shown under it lies in one.</extracomment>
+        <extracomment>A question: four blocks (a.b.c.d/n) follow, and the address shown under it may lie in any number of them, all four included. As for the first question, the colon may become a question mark; keep the three questions alike.</extracomment>
         <translation>أيٌّ من هذه النطاقات يتضمن العنوان:</translation>
     </message>
     <message>
         <source>How many IP addresses are contained in the range:</source>
-        <extracomment>A question: the block shown under it, and four counts of addresses to choose from.</extracomment>
+        <extracomment>A question: the block shown under it, and four counts of addresses to choose from; one of them is right. End it as the other two questions end.</extracomment>
         <translation>كم عدد عناوين IP في النطاق:</translation>
     </message>
     <message>
         <source>True</source>
-        <extracomment>A verdict: the option is the right answer.</extracomment>
+        <extracomment>A verdict: the option is right, the word a test marks a right answer with (not the truth value &quot;true&quot;).</extracomment>
         <translation>صحيح</translation>
     </message>
     <message>
@@ -45,12 +45,12 @@
     </message>
     <message>
         <source>False</source>
-        <extracomment>A verdict on a count of addresses: it is the count of a block of another size.</extracomment>
+        <extracomment>A verdict on a count of addresses: it is the count of a block of another size, so the option is wrong; the word a test marks a wrong answer with (not the truth value &quot;false&quot;).</extracomment>
         <translation>خطأ</translation>
     </message>
     <message>
         <source>Silly</source>
-        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two: the option was never worth considering.</extracomment>
+        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two. A neutral word for &quot;impossible&quot;: it judges the option, never the learner who chose it.</extracomment>
         <translation>غير معقول</translation>
     </message>
 </context>
@@ -59,17 +59,17 @@
     <message>
         <source>New Type 1</source>
         <extracomment>The button that poses a new question of the first type: which address lies in a block.</extracomment>
-        <translation>جديد: النوع 1</translation>
+        <translation>سؤال جديد: النوع 1</translation>
     </message>
     <message>
         <source>New Type 2</source>
         <extracomment>The button that poses a new question of the second type: which block holds an address.</extracomment>
-        <translation>جديد: النوع 2</translation>
+        <translation>سؤال جديد: النوع 2</translation>
     </message>
     <message>
         <source>New Type 3</source>
         <extracomment>The button that poses a new question of the third type: how many addresses a block holds.</extracomment>
-        <translation>جديد: النوع 3</translation>
+        <translation>سؤال جديد: النوع 3</translation>
     </message>
     <message>
         <source>a) </source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Select</source>
-        <extracomment>The button beside an option that shows its verdict: whether the option is right.</extracomment>
+        <extracomment>The button beside an option that shows its verdict: whether the option is right. It has 81 pixels for its caption, about seven letters; a longer caption is drawn smaller.</extracomment>
         <translation>اختر</translation>
     </message>
     <message>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>Select %1 %2</source>
-        <extracomment>What a screen reader says for a Select button: its caption, the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
+        <extracomment>What a screen reader says for a Select button: its caption, the same word as the button&apos;s &quot;Select&quot;, then the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
         <translation>اختر %1 %2</translation>
     </message>
     <message>
@@ -114,22 +114,22 @@
     <message>
         <source>Decimal address, row %1</source>
         <extracomment>A converter row&apos;s box of dotted-decimal text, as a screen reader names it; %1 is the row, 1 or 2.</extracomment>
-        <translation>العنوان العشري، السطر %1</translation>
+        <translation>العنوان العشري، الصف %1</translation>
     </message>
     <message>
         <source>Convert direction, row %1</source>
         <extracomment>A converter row&apos;s pair of arrows between its two boxes, as a screen reader names it.</extracomment>
-        <translation>اتجاه التحويل، السطر %1</translation>
+        <translation>اتجاه التحويل، الصف %1</translation>
     </message>
     <message>
         <source>Left fills the decimal box, right fills the binary box</source>
         <extracomment>What the arrows do: each fills the box it points at. Right to left, the window is mirrored: the decimal box is on the right, the binary box on the left.</extracomment>
-        <translation>السهم الأيمن يملأ الخانة العشرية، والسهم الأيسر يملأ الخانة الثنائية</translation>
+        <translation>السهم الأيمن يملأ حقل العنوان العشري، والسهم الأيسر يملأ حقل العنوان الثنائي</translation>
     </message>
     <message>
         <source>Binary address, row %1</source>
         <extracomment>A converter row&apos;s box of dotted binary text (eight digits a part).</extracomment>
-        <translation>العنوان الثنائي، السطر %1</translation>
+        <translation>العنوان الثنائي، الصف %1</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -5,52 +5,52 @@
     <name>quiz</name>
     <message>
         <source>Which of these IP addresses matches:</source>
-        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it.</extracomment>
-        <translation>¿Cuál de estas direcciones IP pertenece al rango?</translation>
+        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it. Any number of the four may lie in it, all four included, so a form that allows more than one (a plural, or a form neutral in number) fits. The closing colon introduces the block shown under it; it may become the question mark the language puts there.</extracomment>
+        <translation>¿Cuáles de estas direcciones IP pertenecen al rango?</translation>
     </message>
     <message>
         <source>Which of these ranges includes:</source>
-        <extracomment>A question: four blocks (a.b.c.d/n) follow; the address shown under it lies in one.</extracomment>
-        <translation>¿Cuál de estos rangos incluye la dirección?</translation>
+        <extracomment>A question: four blocks (a.b.c.d/n) follow, and the address shown under it may lie in any number of them, all four included. As for the first question, the colon may become a question mark; keep the three questions alike.</extracomment>
+        <translation>¿Cuáles de estos rangos incluyen la dirección?</translation>
     </message>
     <message>
         <source>How many IP addresses are contained in the range:</source>
-        <extracomment>A question: the block shown under it, and four counts of addresses to choose from.</extracomment>
+        <extracomment>A question: the block shown under it, and four counts of addresses to choose from; one of them is right. End it as the other two questions end.</extracomment>
         <translation>¿Cuántas direcciones IP contiene el rango?</translation>
     </message>
     <message>
         <source>True</source>
-        <extracomment>A verdict: the option is the right answer.</extracomment>
-        <translation>Verdadero</translation>
+        <extracomment>A verdict: the option is right, the word a test marks a right answer with (not the truth value &quot;true&quot;).</extracomment>
+        <translation>Correcto</translation>
     </message>
     <message>
         <source>Too Small</source>
         <extracomment>A verdict on an address: it lies below the block.</extracomment>
-        <translation>Muy pequeña</translation>
+        <translation>Demasiado pequeña</translation>
     </message>
     <message>
         <source>Too Big</source>
         <extracomment>A verdict on an address: it lies above the block.</extracomment>
-        <translation>Muy grande</translation>
+        <translation>Demasiado grande</translation>
     </message>
     <message>
         <source>Too High</source>
         <extracomment>A verdict on a block: it lies above the address.</extracomment>
-        <translation>Muy alto</translation>
+        <translation>Demasiado alto</translation>
     </message>
     <message>
         <source>Too Low</source>
         <extracomment>A verdict on a block: it lies below the address.</extracomment>
-        <translation>Muy bajo</translation>
+        <translation>Demasiado bajo</translation>
     </message>
     <message>
         <source>False</source>
-        <extracomment>A verdict on a count of addresses: it is the count of a block of another size.</extracomment>
-        <translation>Falso</translation>
+        <extracomment>A verdict on a count of addresses: it is the count of a block of another size, so the option is wrong; the word a test marks a wrong answer with (not the truth value &quot;false&quot;).</extracomment>
+        <translation>Incorrecto</translation>
     </message>
     <message>
         <source>Silly</source>
-        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two: the option was never worth considering.</extracomment>
+        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two. A neutral word for &quot;impossible&quot;: it judges the option, never the learner who chose it.</extracomment>
         <translation>Absurdo</translation>
     </message>
 </context>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Select</source>
-        <extracomment>The button beside an option that shows its verdict: whether the option is right.</extracomment>
+        <extracomment>The button beside an option that shows its verdict: whether the option is right. It has 81 pixels for its caption, about seven letters; a longer caption is drawn smaller.</extracomment>
         <translation>Elegir</translation>
     </message>
     <message>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>Select %1 %2</source>
-        <extracomment>What a screen reader says for a Select button: its caption, the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
+        <extracomment>What a screen reader says for a Select button: its caption, the same word as the button&apos;s &quot;Select&quot;, then the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
         <translation>Elegir %1 %2</translation>
     </message>
     <message>

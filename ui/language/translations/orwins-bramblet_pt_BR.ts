@@ -5,23 +5,23 @@
     <name>quiz</name>
     <message>
         <source>Which of these IP addresses matches:</source>
-        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it.</extracomment>
-        <translation>Qual destes endereços IP pertence à faixa:</translation>
+        <extracomment>A question: four IP addresses follow, and the block they may lie in is shown under it. Any number of the four may lie in it, all four included, so a form that allows more than one (a plural, or a form neutral in number) fits. The closing colon introduces the block shown under it; it may become the question mark the language puts there.</extracomment>
+        <translation>Quais destes endereços IP pertencem à faixa:</translation>
     </message>
     <message>
         <source>Which of these ranges includes:</source>
-        <extracomment>A question: four blocks (a.b.c.d/n) follow; the address shown under it lies in one.</extracomment>
-        <translation>Qual destas faixas inclui o endereço:</translation>
+        <extracomment>A question: four blocks (a.b.c.d/n) follow, and the address shown under it may lie in any number of them, all four included. As for the first question, the colon may become a question mark; keep the three questions alike.</extracomment>
+        <translation>Quais destas faixas incluem o endereço:</translation>
     </message>
     <message>
         <source>How many IP addresses are contained in the range:</source>
-        <extracomment>A question: the block shown under it, and four counts of addresses to choose from.</extracomment>
+        <extracomment>A question: the block shown under it, and four counts of addresses to choose from; one of them is right. End it as the other two questions end.</extracomment>
         <translation>Quantos endereços IP a faixa contém:</translation>
     </message>
     <message>
         <source>True</source>
-        <extracomment>A verdict: the option is the right answer.</extracomment>
-        <translation>Verdadeiro</translation>
+        <extracomment>A verdict: the option is right, the word a test marks a right answer with (not the truth value &quot;true&quot;).</extracomment>
+        <translation>Correto</translation>
     </message>
     <message>
         <source>Too Small</source>
@@ -45,12 +45,12 @@
     </message>
     <message>
         <source>False</source>
-        <extracomment>A verdict on a count of addresses: it is the count of a block of another size.</extracomment>
-        <translation>Falso</translation>
+        <extracomment>A verdict on a count of addresses: it is the count of a block of another size, so the option is wrong; the word a test marks a wrong answer with (not the truth value &quot;false&quot;).</extracomment>
+        <translation>Incorreto</translation>
     </message>
     <message>
         <source>Silly</source>
-        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two: the option was never worth considering.</extracomment>
+        <extracomment>A verdict on a count of addresses that no block can hold, as it is no power of two. A neutral word for &quot;impossible&quot;: it judges the option, never the learner who chose it.</extracomment>
         <translation>Absurdo</translation>
     </message>
 </context>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Select</source>
-        <extracomment>The button beside an option that shows its verdict: whether the option is right.</extracomment>
+        <extracomment>The button beside an option that shows its verdict: whether the option is right. It has 81 pixels for its caption, about seven letters; a longer caption is drawn smaller.</extracomment>
         <translation>Escolher</translation>
     </message>
     <message>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>Select %1 %2</source>
-        <extracomment>What a screen reader says for a Select button: its caption, the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
+        <extracomment>What a screen reader says for a Select button: its caption, the same word as the button&apos;s &quot;Select&quot;, then the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
         <translation>Escolher %1 %2</translation>
     </message>
     <message>
