@@ -174,7 +174,11 @@ void Form1::LayOut() {
 }
 
 void Form1::FollowDesktop() {
-    state_->colours.Follow(state_->settings.Request(), this);
+    const DesktopRequest request = state_->settings.Request();
+    state_->colours.Follow(request, this);
+    for (ArrowPairBar* bar : state_->controls.HScroll1) {
+        bar->DrawInTextColour(request.moreContrast);
+    }
     PaintVerdicts();
     LayOut();
 }

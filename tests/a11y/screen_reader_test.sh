@@ -58,7 +58,8 @@ script --quiet --flush --command \
     >/dev/null 2>&1 </dev/null &
 orca_pid=$!
 # "Screen reader on.", in Orca's language.
-started="SPEECH OUTPUT: '$(TEXTDOMAIN=orca gettext "Screen reader on." | sed 's/\.$//')"
+started="SPEECH OUTPUT: '$(/usr/bin/python3 -c \
+    'import gettext; print(gettext.dgettext("orca", "Screen reader on.").rstrip("."))')"
 timeout 30 sh -c "until grep -qsF \"$started\" '$orca_log'; do sleep 0.2; done" ||
     { tail -n 20 "$orca_log"; fail "Orca did not start"; }
 

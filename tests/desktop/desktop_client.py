@@ -172,14 +172,32 @@ def check_full_size(window):
         fail(f"the client area is {size(window)} where 762 x 616 has room")
 
 
-def ground_turns(window, dark):
-    """Waits until the window's ground, on a screenshot, is as dark or light as the desktop; the
-    desktop tells its programs and they repaint. Returns the ground."""
+def ground_becomes(window, wanted, what):
+    """Waits until the window's ground, on a screenshot, is as `wanted` says; the desktop tells
+    its programs and they repaint. Returns the ground."""
     def turned():
         screenshot()
         ground = colours(*ORIGIN, *size(window))[0]
-        return ground if (luminance(ground) < 0.1) == dark else None
-    return wait_for(turned, "dark window" if dark else "light window")
+        return ground if wanted(ground) else None
+    return wait_for(turned, what)
+
+
+def ground_turns(window, dark):
+    return ground_becomes(window, lambda ground: (luminance(ground) < 0.1) == dark,
+                          "dark window" if dark else "light window")
+
+
+def check_high_contrast(window):
+    """GNOME's High Contrast switched on while the program runs: a white ground, every verdict
+    at least 7 : 1 on its own; switched off, the window as it was."""
+    placed(window)
+    screenshot()
+    before = colours(*ORIGIN, *size(window))[0]
+    real_desktop.set_high_contrast(True)
+    print(f"high contrast: {ground_becomes(window, lambda g: g == '#FFFFFF', 'white ground')}")
+    check_contrast(window, least=7)
+    real_desktop.set_high_contrast(False)
+    ground_becomes(window, lambda ground: ground == before, f"the ground it had, {before}")
 
 
 def check_dark(window):
@@ -258,7 +276,8 @@ def restart():
 
 CHECKS = {"contrast": check_contrast, "uncut": check_uncut, "on-screen": check_on_screen,
           "question": check_question, "whole": check_whole, "full-size": check_full_size,
-          "dark": check_dark, "dark-start": check_dark_start, "frames": check_frames, "text-scale": check_text_scale,
+          "dark": check_dark, "dark-start": check_dark_start,
+          "high-contrast": check_high_contrast, "frames": check_frames, "text-scale": check_text_scale,
           "monitor-scale": check_monitor_scale}
 shown = restart() if DESKTOP else wait_for(program_window, "window named Orwin's Bramblet")
 try:

@@ -109,7 +109,7 @@ run_desktop() {
 }
 
 #           case           desktop  screen     checks
-run_desktop gnome-small    gnome    1024x600   whole,question,dark,dark-start
+run_desktop gnome-small    gnome    1024x600   whole,question,dark,dark-start,high-contrast
 run_desktop gnome-large    gnome    1920x1200  full-size,text-scale,monitor-scale
 run_desktop plasma-small   plasma   1024x600   whole,frames,dark,dark-start
 run_desktop plasma-laptop  plasma   1280x800   full-size,monitor-scale

@@ -103,6 +103,12 @@ def set_colour_scheme(dark):
                                                              "QT_QPA_PLATFORM": "offscreen"})
 
 
+def set_high_contrast(on):
+    """GNOME's High Contrast, as its accessibility settings set it."""
+    subprocess.run(["gsettings", "set", "org.gnome.desktop.a11y.interface", "high-contrast",
+                    "true" if on else "false"], check=True)
+
+
 def set_text_scale(factor):
     """GNOME's Large Text, as its accessibility settings set it."""
     subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "text-scaling-factor",

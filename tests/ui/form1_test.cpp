@@ -1,5 +1,6 @@
 // The window as a learner meets it, on Qt's offscreen platform.
 #include "controls/framed_box.h"
+#include "controls/verdict_colours.h"
 #include "desktop/screen_fit.h"
 #include "desktop/text_scale.h"
 #include "language/quiz_texts.h"
@@ -33,6 +34,8 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -95,6 +98,20 @@ int InkWidth(QLabel* label) {
         }
     }
     return inked;
+}
+
+// The contrast of two colours, as WCAG defines it.
+double Contrast(const QColor& one, const QColor& other) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // English texts in a window that a translation turns right to left, as Arabic's does.
@@ -506,6 +523,29 @@ private slots:
         const int frame = low.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &low);
         QVERIFY(low.font().pointSizeF() < font.pointSizeF());
         QVERIFY(QFontMetrics(low.font()).height() <= low.height() - 2 * frame);
+    }
+
+    // Where the desktop asks for more contrast, each verdict has 7 : 1 on its ground, on a light,
+    // a dark and a grey window alike; where it does not, the colours are the quiz's own.
+    void moreContrastGivesEveryVerdictSevenToOne() {
+        for (const QColor& ground :
+             {QColor(Qt::white), QColor(Qt::black), QColor(0xef, 0xef, 0xef)}) {
+            QWidget window;
+            QPalette palette = window.palette();
+            palette.setColor(QPalette::Window, ground);
+            window.setPalette(palette);
+            QLabel label(&window);
+            for (const std::uint32_t colour : {quiz::kGreen, quiz::kDarkRed}) {
+                ui::PaintVerdict(&label, colour, true);
+                const QPalette painted = label.palette();
+                QVERIFY2(Contrast(painted.color(QPalette::WindowText),
+                                  painted.color(QPalette::Window)) >= 7,
+                         qPrintable(ground.name()));
+            }
+        }
+        QLabel plain(form_);
+        ui::PaintVerdict(&plain, quiz::kGreen, false);
+        QCOMPARE(plain.palette().color(QPalette::WindowText), QColor(0, 128, 0));
     }
 
     // The first of LC_ALL, LC_MESSAGES and LANG that is set decides; where it names C, LANGUAGE

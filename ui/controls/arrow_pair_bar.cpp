@@ -1,10 +1,16 @@
 #include "controls/arrow_pair_bar.h"
 
 #include <QAbstractSlider>
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPen>
+#include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -13,11 +19,18 @@
 #include <QWidget>
 #include <Qt>
 
+#include <array>
+
 namespace ui {
 
 ArrowPairBar::ArrowPairBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     // QScrollBar inverts its keys by default, which would send the right arrow key to the left.
     setInvertedControls(false);
+}
+
+void ArrowPairBar::DrawInTextColour(bool inTextColour) {
+    inTextColour_ = inTextColour;
+    update();
 }
 
 QRect ArrowPairBar::HalfRect(Half half) const {
@@ -40,9 +53,27 @@ void ArrowPairBar::paintEvent(QPaintEvent* /*event*/) {
         arrow.initFrom(this);
         arrow.direction = Qt::LeftToRight; // each arrow points at the box it fills, mirrored or not
         arrow.rect = button.rect.adjusted(3, 3, -3, -3);
-        painter.drawPrimitive(half == Half::Left ? QStyle::PE_IndicatorArrowLeft
-                                                 : QStyle::PE_IndicatorArrowRight,
-                              arrow);
+        if (!inTextColour_) {
+            painter.drawPrimitive(half == Half::Left ? QStyle::PE_IndicatorArrowLeft
+                                                     : QStyle::PE_IndicatorArrowRight,
+                                  arrow);
+            continue;
+        }
+        const QColor text = palette().color(QPalette::WindowText);
+        painter.setPen(QPen(text, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(button.rect.adjusted(0, 0, -1, -1));
+        // A triangle pointing at the box the half fills, its tip at the side it points to.
+        const QRectF area = QRectF(arrow.rect).adjusted(1, 1, -1, -1);
+        const double tip = half == Half::Left ? area.left() : area.right();
+        const double base = half == Half::Left ? area.right() : area.left();
+        const std::array<QPointF, 3> triangle{QPointF(tip, area.center().y()),
+                                              QPointF(base, area.top()),
+                                              QPointF(base, area.bottom())};
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(text);
+        painter.drawPolygon(triangle.data(), static_cast<int>(triangle.size()));
+        painter.setRenderHint(QPainter::Antialiasing, false);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -16,6 +16,10 @@ class ArrowPairBar final : public QScrollBar {
 public:
     explicit ArrowPairBar(QWidget* parent = nullptr);
 
+    // Draws each half's frame and arrow in the text's own colour, for a learner who asks the
+    // desktop for more contrast; the style draws both faintly.
+    void DrawInTextColour(bool inTextColour);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,6 +34,7 @@ private:
     [[nodiscard]] QRect HalfRect(Half half) const;
 
     Half pressed_ = Half::None;
+    bool inTextColour_ = false;
 };
 
 } // namespace ui
