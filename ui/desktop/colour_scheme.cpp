@@ -1,5 +1,7 @@
 #include "desktop/colour_scheme.h"
 
+#include "desktop/desktop_settings.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QGuiApplication>

@@ -6,12 +6,14 @@
 #include <QDBusVariant>
 #include <QGuiApplication>
 #include <QMetaType>
+#include <QString>
 #include <QStringLiteral>
 #include <QStyleHints>
 #include <QVariant>
-#include <QtCore/qobjectdefs.h> // SLOT
-#include <QtGlobal>
-#if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
+#include <Qt>
+#include <QtCore/qobjectdefs.h>  // SLOT
+#include <QtCore/qtmetamacros.h> // emit
+#if BRAMBLET_QT_REPORTS_CONTRAST
 #include <QAccessibilityHints>
 #endif
 
@@ -66,11 +68,11 @@ bool OnGnome() {
 }
 
 DesktopSettings::DesktopSettings(QObject* parent) : QObject(parent) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#if BRAMBLET_QT_REPORTS_COLOUR_SCHEME
     connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
             &DesktopSettings::ReportChange);
 #endif
-#if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
+#if BRAMBLET_QT_REPORTS_CONTRAST
     connect(QGuiApplication::styleHints()->accessibility(),
             &QAccessibilityHints::contrastPreferenceChanged, this, &DesktopSettings::ReportChange);
 #endif
@@ -91,11 +93,11 @@ DesktopSettings::DesktopSettings(QObject* parent) : QObject(parent) {
 
 DesktopRequest DesktopSettings::Request() const {
     DesktopRequest request = portal_;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#if BRAMBLET_QT_REPORTS_COLOUR_SCHEME
     request.dark =
         request.dark || QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
 #endif
-#if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
+#if BRAMBLET_QT_REPORTS_CONTRAST
     request.moreContrast = request.moreContrast ||
                            QGuiApplication::styleHints()->accessibility()->contrastPreference() ==
                                Qt::ContrastPreference::HighContrast;
