@@ -160,6 +160,9 @@ first = orca.wait(r"(.*?)" + T("Which of these IP addresses matches:") + " " + A
 NOTICE = re.escape(first[1])
 start = [text for _, text in orca.said[1:]]  # after "Screen reader on"
 print(f"start-up: {start}")
+# What Orca says before the window arrives is of the desktop's own, such as Plasma's desktop.
+if "Orwin's Bramblet" in start:
+    del start[:start.index("Orwin's Bramblet")]
 # Orca may name a window twice as it arrives, once as the window manager maps it and once as it
 # takes the focus.
 while start[1:2] == ["Orwin's Bramblet"]:

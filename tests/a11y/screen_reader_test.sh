@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # The window as a blind learner meets it: the built program under Xvfb and openbox, in a private
-# D-Bus session with the accessibility bus, or with "gnome" under GNOME Shell on Wayland, as a
-# plain user; with Orca running and the keyboard only. What Orca speaks is read from its debug
-# log; the accessibility tree is read through AT-SPI.
+# D-Bus session with the accessibility bus, or with "gnome" under GNOME Shell or "plasma" under
+# KWin, on Wayland as a plain user; with Orca running and the keyboard only. What Orca speaks is
+# read from its debug log; the accessibility tree is read through AT-SPI.
 # In the language LANG names, Orca's and the window's, where the window has it.
-# Usage: screen_reader_test.sh PROGRAM [gnome]
+# Usage: screen_reader_test.sh PROGRAM [gnome|plasma]
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 source "$here/../support/display.sh"
-if [ "${2:-}" = gnome ] && [ -z "${BRAMBLET_DESKTOP:-}" ]; then
-    command -v gnome-shell >/dev/null ||
-        { echo "skipped: gnome-shell is not installed (scripts/install-deps desktops)"; exit 77; }
-    # Orca 48 needs an X display, as a GNOME login has with Xwayland.
-    BRAMBLET_XWAYLAND=1 on_desktop gnome 1024x768 bash "$0" "$@"
+if [ -n "${2:-}" ] && [ -z "${BRAMBLET_DESKTOP:-}" ]; then
+    compositor=kwin_wayland
+    [ "$2" != gnome ] || compositor=gnome-shell
+    command -v "$compositor" >/dev/null ||
+        { echo "skipped: $compositor is not installed (scripts/install-deps desktops)"; exit 77; }
+    # Orca 48 needs an X display, as a login to either desktop has with Xwayland.
+    BRAMBLET_XWAYLAND=1 on_desktop "$2" 1024x768 bash "$0" "$@"
     exit
 fi
 

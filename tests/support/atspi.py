@@ -58,10 +58,12 @@ def showing(accessible):
 
 
 def send_key(keys):
-    """Presses keys as a learner does, "Tab" or "shift+Tab": through xdotool under X, through a
-    virtual keyboard of GNOME Shell's own on GNOME."""
+    """Presses keys as a learner does, "Tab" or "shift+Tab": through xdotool under X and under
+    KWin, whose keyboard is that of the X display it draws on; through a virtual keyboard of GNOME
+    Shell's own on GNOME."""
     if os.environ.get("BRAMBLET_DESKTOP") != "gnome":
-        subprocess.run(["xdotool", "key", keys], check=True)
+        display = os.environ.get("BRAMBLET_SCREEN_DISPLAY", os.environ.get("DISPLAY", ""))
+        subprocess.run(["xdotool", "key", keys], check=True, env={**os.environ, "DISPLAY": display})
         return
     names = [{"shift": "Shift_L"}.get(key, key) for key in keys.split("+")]
     press = "".join(f"k.notify_keyval(t++, C.KEY_{n}, C.KeyState.PRESSED);" for n in names)

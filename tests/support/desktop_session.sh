@@ -95,12 +95,21 @@ plasma)
     start_xvfb "$size"
     pids+=("$xvfb_pid")
     export BRAMBLET_SCREEN_DISPLAY=$DISPLAY
+    # With Xwayland where asked for, whose display KWin gives the programs it starts.
     QT_LOGGING_RULES="kwin_scripting.debug=true" KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 \
         kwin_wayland --x11-display "$DISPLAY" --width "${size%x*}" --height "${size#*x}" \
-        --socket "$WAYLAND_DISPLAY" --no-lockscreen >"$work/desktop.log" 2>&1 &
+        --socket "$WAYLAND_DISPLAY" --no-lockscreen \
+        ${BRAMBLET_XWAYLAND:+--xwayland "sh -c 'echo \$DISPLAY >$work/xwayland'"} \
+        >"$work/desktop.log" 2>&1 &
     pids+=($!)
     wait_until "KWin did not start" "[ -S '$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY' ]"
     unset DISPLAY
+    if [ -n "${BRAMBLET_XWAYLAND:-}" ]; then
+        wait_until "KWin started no Xwayland" "[ -s '$work/xwayland' ]"
+        DISPLAY=$(cat "$work/xwayland")
+        export DISPLAY
+        dbus-update-activation-environment DISPLAY
+    fi
     # Plasma's panel, along the bottom.
     for daemon in /usr/lib/*/libexec/kactivitymanagerd; do
         "$daemon" >"$work/activities.log" 2>&1 &
