@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     }
     // A button fits its caption by its font's size; the window is at its full size offscreen.
     const double buttonPoints =
-        ui::FontFor(ui::FontRole::Button, 1.0, QFontDatabase::families()).pointSizeF();
+        ui::FontFor(form::FontRole::Button, 1.0, QFontDatabase::families()).pointSizeF();
     for (const QPushButton* button : window.findChildren<QPushButton*>()) {
         note(button->text(), button->font(), button->font().pointSizeF() / buttonPoints);
     }

@@ -41,12 +41,12 @@
 #include <Qt>
 #include <QtCore/qtmetamacros.h> // emit
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <form/controls.h>
+#include <form/fonts.h>
 #include <memory>
-#include <vector>
 
 namespace ui {
 
@@ -55,7 +55,7 @@ struct Form1::State {
 
     Controls controls;
     // The controls again, in the order of the table's rows.
-    std::array<QWidget*, kControls.size()> rows{};
+    std::array<QWidget*, form::kControls.size()> rows{};
     quiz::QuizRound round;
     quiz::PseudoRandomSource random;
     DesktopSettings settings;
@@ -122,10 +122,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), state_(std::make_unique<State>(
 Form1::~Form1() = default;
 
 void Form1::MakeControls() {
-    std::array<QWidget*, kControls.size()> tabOrder{};
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls.at(row);
-        QWidget* control = spec.kept.make(state_->controls, spec, this);
+    std::array<QWidget*, form::kControls.size()> tabOrder{};
+    for (std::size_t row = 0; row < form::kControls.size(); ++row) {
+        const form::Control& spec = form::kControls.at(row);
+        QWidget* control = KeptFor(spec).make(state_->controls, spec, this);
         state_->rows.at(row) = control;
         tabOrder.at(static_cast<std::size_t>(spec.tabPlace)) = control;
     }
@@ -146,30 +146,26 @@ void Form1::LayOut() {
     const double dpi = screen()->logicalDotsPerInchY();
     const double textScale =
         DesktopTextScale(state_->settings.Request().gnomeTextFactor, dpi, DpiCarriesGnomeFactor());
-    const QSize client(kClientWidth, kClientHeight);
+    const QSize client(form::kClientWidth, form::kClientHeight);
     const WindowRoom room = RoomFor(*this, textScale);
     const double scale = ScaleToFit(client, room.frame, room.available, textScale);
     const QRect scaledClient = Scaled(QRect({0, 0}, client), scale);
     resize(scaledClient.size());
     const double fontScale = scale * DpiCompensation(dpi);
     const auto installedFamilies = QFontDatabase::families();
-    std::vector<FitControls> fitted;
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        const ControlSpec& spec = kControls.at(row);
+    for (std::size_t row = 0; row < form::kControls.size(); ++row) {
+        const form::Control& spec = form::kControls.at(row);
         QWidget* control = state_->rows.at(row);
         // Right to left, each control stands where its mirror image would.
         control->setGeometry(
             QStyle::visualRect(layoutDirection(), scaledClient,
                                Scaled({spec.left, spec.top, spec.width, spec.height}, scale)));
-        if (spec.font != FontRole::None) {
+        if (spec.font != form::FontRole::None) {
             control->setFont(FontFor(spec.font, fontScale, installedFamilies));
         }
     }
-    for (const ControlSpec& spec : kControls) {
-        if (std::ranges::find(fitted, spec.kept.fit) == fitted.end()) {
-            spec.kept.fit(state_->controls);
-            fitted.push_back(spec.kept.fit);
-        }
+    for (const Kept& kept : kKept) {
+        kept.fit(state_->controls);
     }
 }
 

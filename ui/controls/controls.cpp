@@ -17,6 +17,8 @@
 #include <Qt>
 
 #include <algorithm>
+#include <form/controls.h>
+#include <form/translatable.h>
 #include <limits>
 #include <span>
 #include <string>
@@ -34,12 +36,13 @@ QString Text(std::string_view text) {
 
 // A caption in the learner's language.
 QString Caption(std::string_view text) {
+    const std::string context(form::kTextContext);
     const std::string english(text);
-    return QCoreApplication::translate(kCaptionContext, english.c_str());
+    return QCoreApplication::translate(context.c_str(), english.c_str());
 }
 
-Qt::Alignment Horizontal(Align align) {
-    return align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+Qt::Alignment Horizontal(form::Align align) {
+    return align == form::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
 // A one-line box keeps no line breaks: text pasted or dropped from a terminal or a web page often
@@ -67,16 +70,16 @@ public:
 } // namespace
 
 void NameControl(QWidget* control, std::string_view name, int index) {
-    control->setObjectName(index == kSingle ? Text(name)
-                                            : QStringLiteral("%1(%2)").arg(Text(name)).arg(index));
+    control->setObjectName(
+        index == form::kSingle ? Text(name) : QStringLiteral("%1(%2)").arg(Text(name)).arg(index));
 }
 
-CommandButton* NewControl(std::type_identity<CommandButton> /*kind*/, const ControlSpec& spec,
+CommandButton* NewControl(std::type_identity<CommandButton> /*kind*/, const form::Control& spec,
                           QWidget* parent) {
     return new CommandButton(Caption(spec.text), parent);
 }
 
-FittingLabel* NewControl(std::type_identity<FittingLabel> /*kind*/, const ControlSpec& spec,
+FittingLabel* NewControl(std::type_identity<FittingLabel> /*kind*/, const form::Control& spec,
                          QWidget* parent) {
     auto* label = new FittingLabel(Caption(spec.text), parent);
     label->setAutoFillBackground(true); // opaque, in the window's colour
@@ -88,7 +91,7 @@ FittingLabel* NewControl(std::type_identity<FittingLabel> /*kind*/, const Contro
     return label;
 }
 
-QLineEdit* NewControl(std::type_identity<QLineEdit> /*kind*/, const ControlSpec& spec,
+QLineEdit* NewControl(std::type_identity<QLineEdit> /*kind*/, const form::Control& spec,
                       QWidget* parent) {
     auto* box = new QLineEdit(Text(spec.text), parent);
     // Addresses and binary digits read left to right in every language.
@@ -100,7 +103,7 @@ QLineEdit* NewControl(std::type_identity<QLineEdit> /*kind*/, const ControlSpec&
     return box;
 }
 
-ArrowPairBar* NewControl(std::type_identity<ArrowPairBar> /*kind*/, const ControlSpec& /*spec*/,
+ArrowPairBar* NewControl(std::type_identity<ArrowPairBar> /*kind*/, const form::Control& /*spec*/,
                          QWidget* parent) {
     auto* bar = new ArrowPairBar(parent);
     bar->setRange(converter::kToDecimal, converter::kToBinary);

@@ -3,12 +3,18 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
-#include <QStringLiteral>
 #include <QtContainerFwd> // declares QStringList
+
+#include <form/fonts.h>
+#include <string_view>
 
 namespace ui {
 
 namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<QString::size_type>(text.size()));
+}
 
 // Asking for a family that is not installed costs a fontconfig query that sorts every face, on the
 // way to the first paint, before Qt tries the next family; so each font asks for the first
@@ -22,48 +28,25 @@ QStringList FirstInstalled(const QStringList& families, const QStringList& insta
     return families;
 }
 
-// Linux rarely has either family; Comic Neue is drawn after Comic Sans, and the sans-serif faces
-// are of the width and weight the old bitmap face had.
-QFont Face(const QString& family, const QStringList& standIns, double points,
-           const QStringList& installed) {
+} // namespace
+
+QFont FontFor(form::FontRole role, double scale, const QStringList& installed) {
+    if (role == form::FontRole::None) {
+        return {};
+    }
+    const form::Face face = form::FaceOf(role);
+    QStringList families{Text(face.family)};
+    for (const std::string_view standIn : face.standIns) {
+        families.append(Text(standIn));
+    }
     QFont font;
-    font.setFamilies(FirstInstalled(QStringList{family} + standIns, installed));
-    font.setPointSizeF(points);
+    font.setFamilies(FirstInstalled(families, installed));
+    font.setPointSizeF(face.points * scale);
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
-}
-
-QFont Comic(double points, const QStringList& installed) {
-    return Face(
-        QStringLiteral("Comic Sans MS"),
-        {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"), QStringLiteral("DejaVu Sans")},
-        points, installed);
-}
-
-} // namespace
-
-QFont FontFor(FontRole role, double scale, const QStringList& installed) {
-    switch (role) {
-    case FontRole::QuestionText:
-        return Comic(20.25 * scale, installed);
-    case FontRole::Large:
-        return Comic(29.25 * scale, installed);
-    case FontRole::Verdict:
-        return Comic(19.5 * scale, installed);
-    case FontRole::Button:
-        return Comic(17.25 * scale, installed);
-    case FontRole::TextBox:
-        return Face(QStringLiteral("MS Sans Serif"),
-                    {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans"),
-                     QStringLiteral("Liberation Sans"), QStringLiteral("sans-serif")},
-                    13.5 * scale, installed);
-    case FontRole::None:
-        break;
-    }
-    return {};
 }
 
 } // namespace ui
