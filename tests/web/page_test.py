@@ -1,0 +1,135 @@
+"""The page in Debian's Chromium, headless, driven as a learner would: its controls against the
+table of controls, the four events, the keyboard and the converter. The first argument is the
+built site folder."""
+import functools
+import http.server
+import re
+import sys
+import threading
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print(f"FAIL: {what}")
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *arguments):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(
+    ("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for argument in ("--headless=new", "--no-sandbox", "--window-size=1000,800", "--lang=en"):
+    options.add_argument(argument)
+options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+driver = webdriver.Chrome(service=webdriver.ChromeService("/usr/bin/chromedriver"), options=options)
+try:
+    driver.get(f"http://127.0.0.1:{server.server_port}/index.html")
+    wait = WebDriverWait(driver, 10)
+    try:
+        wait.until(lambda d: d.find_element(By.ID, "lblAQuestion").text != "123.54.23.45")
+    except TimeoutException:
+        print("FAIL: the page posed no question;", driver.get_log("browser"))
+        raise
+
+    def control(name):
+        return driver.find_element(By.ID, name)
+
+    def focused():
+        return driver.switch_to.active_element.get_attribute("id")
+
+    # Every control at the table's place, read from the core the page is built on.
+    table = driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        import("./bramblet.js").then((m) => m.default()).then((core) => done(core.controls()));""")
+    for spec in table["controls"]:
+        name = spec["name"] if spec["index"] < 0 else f"{spec['name']}({spec['index']})"
+        box = driver.execute_script(
+            "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+            "return [r.left, r.top, r.width, r.height];", name)
+        wanted = [spec["left"], spec["top"], spec["width"], spec["height"]]
+        check(box == wanted, f"{name} at {box}, not {wanted}")
+
+    # Page load: a matching-address question with four options, every verdict hidden.
+    address = r"\d+\.\d+\.\d+\.\d+"
+    check(control("lblQuestion").text == "Which of these IP addresses matches:",
+          f"the first question is {control('lblQuestion').text!r}")
+    check(re.fullmatch(address + r"/\d+", control("lblAQuestion").text),
+          f"the first block is {control('lblAQuestion').text!r}")
+    check(focused() == "cmdQuestion(0)", f"the focus starts on {focused()}")
+
+    def hidden_verdicts():
+        return [i for i in range(4) if not control(f"lblSolution({i})").is_displayed()
+                and control(f"lblSolution({i})").get_attribute("textContent") == ""]
+
+    check(hidden_verdicts() == [0, 1, 2, 3], "a verdict shows before any Select")
+
+    # The keyboard: the window's tab order, and Space and Enter on a focused button. After the
+    # last control the focus leaves the page for the browser's own, as on any page.
+    order = ["Command2(0)", "Command2(1)", "Command2(2)", "Command2(3)", "cmdQuestion(1)",
+             "cmdQuestion(2)", "txtDecimal(0)", "txtBinary(0)", "HScroll1(0)", "HScroll1(1)",
+             "txtBinary(1)", "txtDecimal(1)"]
+    tabbed = []
+    for _ in order:
+        driver.switch_to.active_element.send_keys(Keys.TAB)
+        tabbed.append(focused())
+    check(tabbed == order, f"Tab runs {tabbed}")
+
+    control("cmdQuestion(2)").send_keys(Keys.SPACE)
+    check(control("lblQuestion").text == "How many IP addresses are contained in the range:",
+          f"New Type 3 posed {control('lblQuestion').text!r}")
+    control("Command2(1)").send_keys(Keys.ENTER)
+    verdict = control("lblSolution(1)").text
+    check(verdict in ("True", "False", "Silly"), f"verdict b) is {verdict!r}")
+    check(hidden_verdicts() == [0, 2, 3], "Select b) showed another verdict")
+    wait.until(lambda d: control("spoken").get_attribute("textContent") == f"b) {verdict}")
+
+    control("cmdQuestion(1)").click()
+    check(control("lblQuestion").text == "Which of these ranges includes:",
+          f"New Type 2 posed {control('lblQuestion').text!r}")
+    check(hidden_verdicts() == [0, 1, 2, 3], "a new question kept a verdict")
+    control("Command2(3)").click()
+    check(control("lblSolution(3)").text in ("True", "Too High", "Too Low"),
+          f"verdict d) is {control('lblSolution(3)').text!r}")
+
+    # The converter: the arrow keys fill a box; the learner's text in the other row stays.
+    control("txtDecimal(1)").clear()
+    control("txtDecimal(1)").send_keys("10.0.0.1")
+    control("HScroll1(0)").send_keys(Keys.ARROW_RIGHT)
+    check(control("txtBinary(0)").get_attribute("value") == "11111111.11111111.11111111.11111111",
+          f"Right wrote {control('txtBinary(0)').get_attribute('value')!r}")
+    control("txtBinary(0)").clear()
+    control("txtBinary(0)").send_keys("00001010.00000000.00000000.00000001")
+    control("HScroll1(0)").send_keys(Keys.ARROW_LEFT)
+    check(control("txtDecimal(0)").get_attribute("value") == "10.0.0.1",
+          f"Left wrote {control('txtDecimal(0)').get_attribute('value')!r}")
+    check(control("HScroll1(0)").get_attribute("value") == "1", "the bar did not come back to rest")
+    check(control("txtDecimal(1)").get_attribute("value") == "10.0.0.1",
+          "a conversion overwrote the other row")
+    # A click on the bar's right arrow, right of its middle.
+    ActionChains(driver).move_to_element_with_offset(control("HScroll1(1)"), 8, 0).click().perform()
+    check(control("txtBinary(1)").get_attribute("value") == "00001010.00000000.00000000.00000001",
+          f"a click wrote {control('txtBinary(1)').get_attribute('value')!r}")
+
+    errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+    check(not errors, f"the console reports {errors}")
+finally:
+    driver.quit()
+    server.shutdown()
+print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
+sys.exit(1 if failures else 0)
