@@ -7,6 +7,37 @@ const table = core.controls();
 const form = document.getElementById("Form1");
 const spoken = document.getElementById("spoken");
 
+// The first of the browser's languages that the window has, as LANGUAGE chooses on the desktop:
+// "pt-BR" takes pt_BR, then pt; English, or a language before any the window has, keeps English.
+async function translationsFor(wanted) {
+    if (wanted.length === 0 || wanted[0].startsWith("en")) {
+        return {};
+    }
+    const known = await (await fetch("i18n/languages.json")).json();
+    for (const tag of wanted) {
+        const [language, region] = tag.split("-");
+        const found = [`${language}_${region}`, language].find((name) => known.includes(name));
+        if (language === "en" || found) {
+            return found ? { language: found, ...(await (await fetch(`i18n/${found}.json`)).json()) } : {};
+        }
+    }
+    return {};
+}
+const translations = await translationsFor(navigator.languages);
+
+// A text in the learner's language; %1 and %2 are filled with `args`.
+function tr(context, english, args = [], disambiguation = null) {
+    const key = [context, english, ...(disambiguation ? [disambiguation] : [])].join("\u0004");
+    return (translations[key] ?? english).replace(/%([12])/g, (_, n) => args[n - 1]);
+}
+const formText = (english, ...args) => tr("ui::Form1", english, args);
+const quizText = (english) => tr("quiz", english);
+
+// Right to left, the window is mirrored: each control stands where its mirror image would.
+const mirrored = formText("LTR") === "RTL";
+document.documentElement.lang = (translations.language ?? "en").replace("_", "-");
+document.documentElement.dir = mirrored ? "rtl" : "ltr";
+
 // The controls by the names of their control arrays, each array indexed from 0.
 const controls = {};
 
@@ -16,7 +47,7 @@ function make(spec) {
     case "button":
         element = document.createElement("button");
         element.type = "button";
-        element.textContent = spec.text;
+        element.textContent = formText(spec.text);
         break;
     case "textbox":
         element = document.createElement("input");
@@ -33,11 +64,11 @@ function make(spec) {
     default:
         element = document.createElement("div");
         element.className = "label";
-        element.textContent = spec.text;
+        element.textContent = formText(spec.text);
     }
     element.id = spec.index < 0 ? spec.name : `${spec.name}(${spec.index})`;
     Object.assign(element.style, {
-        left: `${spec.left}px`,
+        left: `${mirrored ? table.width - spec.left - spec.width : spec.left}px`,
         top: `${spec.top}px`,
         width: `${spec.width}px`,
         height: `${spec.height}px`,
@@ -65,6 +96,25 @@ for (const spec of [...table.controls].sort((a, b) => a.tabPlace - b.tabPlace)) 
 form.style.width = `${table.width}px`;
 form.style.height = `${table.height}px`;
 
+// A text too wide for its control is drawn smaller; the members of a control array share one
+// size, the smallest any of them needs, so that four letters stand in one size.
+const groups = new Map();
+for (const spec of table.controls) {
+    groups.set(spec.name, [...(groups.get(spec.name) ?? []), spec]);
+}
+function fitTexts() {
+    for (const [name, specs] of groups) {
+        const members = specs.map((spec) => (spec.index < 0 ? controls[name] : controls[name][spec.index]));
+        if (specs[0].families.length === 0 || members[0] instanceof HTMLInputElement) {
+            continue; // the arrows, and boxes, which scroll their text
+        }
+        members.forEach((element) => { element.style.fontSize = `${specs[0].points}pt`; });
+        const scale = Math.min(1, ...members.filter((element) => element.scrollWidth > 0)
+            .map((element) => element.clientWidth / element.scrollWidth));
+        members.forEach((element) => { element.style.fontSize = `${specs[0].points * scale}pt`; });
+    }
+}
+
 // Said once, by any screen reader, as the window's announcements are.
 function say(text) {
     spoken.textContent = "";
@@ -79,18 +129,19 @@ const quiz = new core.Quiz();
 
 function showRound() {
     const round = quiz.round();
-    controls.lblQuestion.textContent = round.questionText;
+    controls.lblQuestion.textContent = quizText(round.questionText);
     controls.lblAQuestion.textContent = round.questionLine;
     round.options.forEach((option, i) => {
         const letter = controls.Label2[i].textContent.trim();
         controls.lblAnsA[i].textContent = option.text;
-        controls.Command2[i].setAttribute("aria-label", `Select ${letter} ${option.text}`);
+        controls.Command2[i].setAttribute("aria-label", formText("Select %1 %2", letter, option.text));
         // A hidden verdict holds no text, so that nothing gives it away before it is asked for.
         const verdict = controls.lblSolution[i];
-        verdict.textContent = option.visible ? option.verdict : "";
+        verdict.textContent = option.visible ? quizText(option.verdict) : "";
         verdict.style.color = colour(option.colour);
         verdict.style.visibility = option.visible ? "" : "hidden";
     });
+    fitTexts();
     return round;
 }
 
@@ -107,16 +158,18 @@ controls.cmdQuestion.forEach((button, i) => button.addEventListener("click", () 
 controls.Command2.forEach((button, i) => button.addEventListener("click", () => {
     quiz.revealVerdict(i);
     const option = showRound().options[i];
-    say(`${controls.Label2[i].textContent.trim()} ${option.verdict}`);
+    say(tr("ui::Form1", "%1 %2", [controls.Label2[i].textContent.trim(), quizText(option.verdict)],
+           "spoken verdict"));
 }));
 
 controls.HScroll1.forEach((bar, r) => {
     const decimal = controls.txtDecimal[r];
     const binary = controls.txtBinary[r];
-    decimal.setAttribute("aria-label", `Decimal address, row ${r + 1}`);
-    bar.setAttribute("aria-label", `Convert direction, row ${r + 1}`);
-    bar.setAttribute("aria-description", "Left fills the decimal box, right fills the binary box");
-    binary.setAttribute("aria-label", `Binary address, row ${r + 1}`);
+    decimal.setAttribute("aria-label", formText("Decimal address, row %1", r + 1));
+    bar.setAttribute("aria-label", formText("Convert direction, row %1", r + 1));
+    bar.setAttribute("aria-description",
+                     formText("Left fills the decimal box, right fills the binary box"));
+    binary.setAttribute("aria-label", formText("Binary address, row %1", r + 1));
     const convert = () => {
         const row = core.convertRow(decimal.value, Number(bar.value), binary.value);
         if (row.written === "decimal") {
@@ -129,13 +182,21 @@ controls.HScroll1.forEach((bar, r) => {
         bar.value = row.bar;
     };
     bar.addEventListener("input", convert);
-    // A click on the bar is a click on one of its arrows.
+    // Each arrow fills the box it points at: the one on its side, whichever way the row reads.
+    const toward = (left) => (left !== mirrored ? 0 : 2);
     bar.addEventListener("pointerdown", (event) => {
         event.preventDefault();
         const box = bar.getBoundingClientRect();
-        bar.value = event.clientX < box.left + box.width / 2 ? 0 : 2;
+        bar.value = toward(event.clientX < box.left + box.width / 2);
         convert();
         bar.focus();
+    });
+    bar.addEventListener("keydown", (event) => {
+        if (event.key === "ArrowLeft" || event.key === "ArrowRight") {
+            event.preventDefault();
+            bar.value = toward(event.key === "ArrowLeft");
+            convert();
+        }
     });
 });
 

@@ -5,28 +5,15 @@ import re
 import sys
 import time
 from datetime import datetime
-from xml.etree import ElementTree
 
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from atspi import (children, fail, named, program_window, send_key, showing,  # noqa: E402
                    wait_for)
+from translations import translations  # noqa: E402
 
-def translations():
-    """The window's texts in the language LANG names, from its .ts file; none for English."""
-    language = os.environ.get("LANG", "C").split(".")[0]
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "ui",
-                          "language", "translations")
-    for name in (language, language.split("_")[0]):
-        path = os.path.join(folder, f"orwins-bramblet_{name}.ts")
-        if os.path.exists(path):
-            return {m.findtext("source"): m.findtext("translation")
-                    for m in ElementTree.parse(path).iter("message")}
-    return {}
-
-
-TEXTS = translations()
+TEXTS = translations(os.environ.get("LANG", "C").split(".")[0])
 
 
 def T(english, *arguments):

@@ -5,6 +5,7 @@ import functools
 import http.server
 import re
 import sys
+import os
 import threading
 
 from selenium import webdriver
@@ -13,6 +14,9 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from translations import translations  # noqa: E402
 
 failures = []
 
@@ -32,20 +36,31 @@ server = http.server.ThreadingHTTPServer(
     ("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
 threading.Thread(target=server.serve_forever, daemon=True).start()
 
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for argument in ("--headless=new", "--no-sandbox", "--window-size=1000,800", "--lang=en"):
-    options.add_argument(argument)
-options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-driver = webdriver.Chrome(service=webdriver.ChromeService("/usr/bin/chromedriver"), options=options)
-try:
-    driver.get(f"http://127.0.0.1:{server.server_port}/index.html")
-    wait = WebDriverWait(driver, 10)
+
+def browser(languages):
+    """Chromium with the page loaded and its first question posed, for a learner whose browser
+    asks for `languages`."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--window-size=1000,800"):
+        options.add_argument(argument)
+    options.add_experimental_option("prefs", {"intl.accept_languages": languages})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    chromium = webdriver.Chrome(service=webdriver.ChromeService("/usr/bin/chromedriver"),
+                                options=options)
+    chromium.get(f"http://127.0.0.1:{server.server_port}/index.html")
     try:
-        wait.until(lambda d: d.find_element(By.ID, "lblAQuestion").text != "123.54.23.45")
+        WebDriverWait(chromium, 10).until(
+            lambda d: d.find_element(By.ID, "lblAQuestion").text != "123.54.23.45")
     except TimeoutException:
-        print("FAIL: the page posed no question;", driver.get_log("browser"))
+        print("FAIL: the page posed no question;", chromium.get_log("browser"))
         raise
+    return chromium
+
+
+driver = browser("en-GB,de")
+try:
+    wait = WebDriverWait(driver, 10)
 
     def control(name):
         return driver.find_element(By.ID, name)
@@ -128,6 +143,39 @@ try:
 
     errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     check(not errors, f"the console reports {errors}")
+finally:
+    driver.quit()
+
+# Arabic, the first language the window has of those asked for: its texts, the window mirrored,
+# the addresses left to right, and each arrow filling the box it points at.
+arabic = translations("ar")
+driver = browser("ar-EG,de")
+try:
+    html = driver.find_element(By.TAG_NAME, "html")
+    check((html.get_attribute("lang"), html.get_attribute("dir")) == ("ar", "rtl"),
+          "the Arabic page is not marked right to left")
+    for name, english in (("cmdQuestion(0)", "New Type 1"), ("Label2(1)", "b) "),
+                          ("Command2(3)", "Select"),
+                          ("lblQuestion", "Which of these IP addresses matches:")):
+        shown = driver.find_element(By.ID, name).get_attribute("textContent")
+        check(shown == arabic[english], f"{name} reads {shown!r} in Arabic")
+    cut = driver.execute_script("""return [...document.querySelectorAll("button, .label")]
+        .filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id);""")
+    check(not cut, f"texts too wide for their controls in Arabic: {cut}")
+    box = driver.find_element(By.ID, "cmdQuestion(0)").rect
+    check((box["x"], box["y"]) == (762 - 56 - 177, 16), f"New Type 1 stands at {box} right to left")
+    decimal = driver.find_element(By.ID, "txtDecimal(0)")
+    check(driver.execute_script("return getComputedStyle(arguments[0]).direction", decimal) ==
+          "ltr", "the decimal box reads right to left")
+    binary = driver.find_element(By.ID, "txtBinary(0)")
+    binary.clear()
+    binary.send_keys("00001010.00000000.00000000.00000001")
+    driver.find_element(By.ID, "HScroll1(0)").send_keys(Keys.ARROW_RIGHT)  # toward the decimal box
+    check(decimal.get_attribute("value") == "10.0.0.1",
+          f"Right wrote {decimal.get_attribute('value')!r} right to left")
+    driver.find_element(By.ID, "Command2(0)").click()
+    said = driver.find_element(By.ID, "spoken").get_attribute("textContent")
+    check(said.startswith(arabic["a) "].strip() + " "), f"verdict a) is said {said!r}")
 finally:
     driver.quit()
     server.shutdown()
