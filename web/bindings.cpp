@@ -13,6 +13,7 @@
 #include <emscripten/val.h>
 #include <form/controls.h>
 #include <form/fonts.h>
+#include <form/verdict_colours.h>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -115,6 +116,16 @@ val ConvertRow(const std::wstring& decimal, int bar, const std::wstring& binary)
     return row.Result();
 }
 
+// How a verdict of colour `word` is painted on a page of colour `window`: its colour, and whether
+// it stands on a white ground of its own.
+val PaintVerdict(std::uint32_t word, std::uint32_t window, bool moreContrast) {
+    val paint = val::object();
+    paint.set("colour", form::VerdictColour(word, moreContrast));
+    paint.set("grounded",
+              form::VerdictsNeedAGround(window, moreContrast, {quiz::kGreen, quiz::kDarkRed}));
+    return paint;
+}
+
 // The table of controls, row by row, and the client area they are placed in.
 val Controls() {
     static constexpr std::array<std::string_view, 4> kKinds{"button", "label", "textbox",
@@ -160,6 +171,7 @@ EMSCRIPTEN_BINDINGS(bramblet) {
         .function("revealVerdict", &Quiz::RevealVerdict)
         .function("round", &Quiz::Round);
     emscripten::function("convertRow", &ConvertRow);
+    emscripten::function("paintVerdict", &PaintVerdict);
     emscripten::function("controls", &Controls);
 }
 

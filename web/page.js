@@ -125,6 +125,27 @@ function colour(word) {
     return `rgb(${word & 0xff}, ${(word >> 8) & 0xff}, ${(word >> 16) & 0xff})`;
 }
 
+function colourWord(css) {
+    const [red, green, blue] = css.match(/\d+/g).map(Number);
+    return red | (green << 8) | (blue << 16);
+}
+
+// The page follows the browser's dark style and its request for more contrast, as the window
+// follows the desktop's; the verdicts are painted for the page's colour as the window's are.
+const moreContrast = matchMedia("(prefers-contrast: more)");
+function paintVerdicts() {
+    const page = colourWord(getComputedStyle(document.body).backgroundColor);
+    quiz.round().options.forEach((option, i) => {
+        const paint = core.paintVerdict(option.colour, page, moreContrast.matches);
+        const verdict = controls.lblSolution[i];
+        verdict.style.color = colour(paint.colour);
+        verdict.classList.toggle("grounded", paint.grounded);
+    });
+}
+for (const query of [moreContrast, matchMedia("(prefers-color-scheme: dark)")]) {
+    query.addEventListener("change", paintVerdicts);
+}
+
 const quiz = new core.Quiz();
 
 function showRound() {
@@ -138,9 +159,9 @@ function showRound() {
         // A hidden verdict holds no text, so that nothing gives it away before it is asked for.
         const verdict = controls.lblSolution[i];
         verdict.textContent = option.visible ? quizText(option.verdict) : "";
-        verdict.style.color = colour(option.colour);
         verdict.style.visibility = option.visible ? "" : "hidden";
     });
+    paintVerdicts();
     fitTexts();
     return round;
 }

@@ -37,6 +37,28 @@ server = http.server.ThreadingHTTPServer(
 threading.Thread(target=server.serve_forever, daemon=True).start()
 
 
+# Each shown control's text colour against what it stands on, as WCAG's contrast ratio.
+CONTRASTS = """
+const rgb = (css) => css.match(/[\\d.]+/g).map(Number);
+const luminance = (css) => rgb(css).slice(0, 3).map((c) => c / 255)
+    .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+const ground = (e) => {
+    for (; e; e = e.parentElement) {
+        const colour = getComputedStyle(e).backgroundColor;
+        if (rgb(colour)[3] !== 0) return colour;
+    }
+    return "rgb(255, 255, 255)";
+};
+return [...document.querySelectorAll("#Form1 > *")]
+    .filter((e) => e.type !== "range" && getComputedStyle(e).visibility === "visible")
+    .map((e) => {
+        const [a, b] = [luminance(getComputedStyle(e).color), luminance(ground(e))];
+        return [e.id, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+    });
+"""
+
+
 def browser(languages):
     """Chromium with the page loaded and its first question posed, for a learner whose browser
     asks for `languages`."""
@@ -140,6 +162,26 @@ try:
     ActionChains(driver).move_to_element_with_offset(control("HScroll1(1)"), 8, 0).click().perform()
     check(control("txtBinary(1)").get_attribute("value") == "00001010.00000000.00000000.00000001",
           f"a click wrote {control('txtBinary(1)').get_attribute('value')!r}")
+
+    # Dark style and more contrast, as the browser asks for them: every verdict at least 4.5 : 1
+    # on what it stands on, and with more contrast every text at least 7 : 1.
+    for name in ("Command2(0)", "Command2(1)", "Command2(2)"):
+        control(name).click()
+    for features, verdicts, texts in (
+            ([("prefers-color-scheme", "dark")], 4.5, 0),
+            ([("prefers-contrast", "more")], 7, 7),
+            ([("prefers-color-scheme", "dark"), ("prefers-contrast", "more")], 7, 7)):
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+            "features": [{"name": name, "value": value} for name, value in features]})
+
+        def faint(_):
+            return [(name, ratio) for name, ratio in driver.execute_script(CONTRASTS)
+                    if ratio < (verdicts if name.startswith("lblSolution") else texts)]
+        try:  # the page repaints on the browser's next frame
+            WebDriverWait(driver, 2).until(lambda d: not faint(d))
+        except TimeoutException:
+            check(False, f"too faint under {features}: {faint(driver)}")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
     errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     check(not errors, f"the console reports {errors}")
