@@ -229,6 +229,9 @@ function fit() {
 addEventListener("resize", fit);
 fit();
 
+// Kept for the next visit, which then needs no network.
+navigator.serviceWorker?.register("sw.js");
+
 quiz.load();
 showRound();
 controls.cmdQuestion[0].focus();

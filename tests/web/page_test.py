@@ -218,8 +218,21 @@ try:
     driver.find_element(By.ID, "Command2(0)").click()
     said = driver.find_element(By.ID, "spoken").get_attribute("textContent")
     check(said.startswith(arabic["a) "].strip() + " "), f"verdict a) is said {said!r}")
+
+    # Offline after the first visit: with the server gone, the page comes back whole, in Arabic.
+    try:
+        WebDriverWait(driver, 10).until(
+            lambda d: d.execute_script("return navigator.serviceWorker.controller !== null"))
+        server.shutdown()
+        server.server_close()
+        driver.refresh()
+        WebDriverWait(driver, 10).until(lambda d: re.fullmatch(
+            r"[\d./]+", d.find_element(By.ID, "lblAQuestion").text) and
+            d.find_element(By.ID, "lblQuestion").text == arabic[
+                "Which of these IP addresses matches:"])
+    except TimeoutException:
+        check(False, "the page kept nothing, or did not come back offline")
 finally:
     driver.quit()
-    server.shutdown()
 print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
 sys.exit(1 if failures else 0)
