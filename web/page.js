@@ -83,6 +83,23 @@ function make(spec) {
     return element;
 }
 
+// A converter bar's two arrows, drawn over it as text, so that they take the text's colour in
+// every scheme, the system's forced colours included.
+function arrowsOver(bar) {
+    const arrows = document.createElement("div");
+    arrows.className = "arrows";
+    arrows.setAttribute("aria-hidden", "true");
+    arrows.append(...["\u25C0\uFE0E", "\u25B6\uFE0E"].map((arrow) => {
+        const half = document.createElement("span");
+        half.textContent = arrow;
+        return half;
+    }));
+    for (const place of ["left", "top", "width", "height"]) {
+        arrows.style[place] = bar.style[place];
+    }
+    return arrows;
+}
+
 // In the order of the tab places, so that the focus runs as in the window.
 for (const spec of [...table.controls].sort((a, b) => a.tabPlace - b.tabPlace)) {
     const element = make(spec);
@@ -92,6 +109,9 @@ for (const spec of [...table.controls].sort((a, b) => a.tabPlace - b.tabPlace)) 
         (controls[spec.name] ??= [])[spec.index] = element;
     }
     form.append(element);
+    if (spec.kind === "arrowbar") {
+        form.append(arrowsOver(element));
+    }
 }
 form.style.width = `${table.width}px`;
 form.style.height = `${table.height}px`;
@@ -223,7 +243,9 @@ controls.HScroll1.forEach((bar, r) => {
 
 // The whole window shows at once, scaled down where the browser's window is smaller.
 function fit() {
-    const scale = Math.min(1, innerWidth / table.width, innerHeight / table.height);
+    // The layout viewport: a phone's browser widens innerWidth to a page wider than its screen.
+    const { clientWidth, clientHeight } = document.documentElement;
+    const scale = Math.min(1, clientWidth / table.width, clientHeight / table.height);
     form.style.transform = scale < 1 ? `scale(${scale})` : "";
 }
 addEventListener("resize", fit);

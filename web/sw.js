@@ -2,7 +2,7 @@
 // when the worker is installed, and each request is answered from what is kept, the network
 // refreshing it for the next visit where it can be reached.
 const KEPT = "orwins-bramblet";
-const SITE = ["./", "index.html", "page.js", "page.css", "arrows.svg", "orwins-bramblet.svg",
+const SITE = ["./", "index.html", "page.js", "page.css", "orwins-bramblet.svg",
     "orwins-bramblet-256.png", "manifest.json", "bramblet.js", "bramblet.wasm",
     "fonts/ComicNeue-Regular.woff2", "i18n/languages.json"];
 

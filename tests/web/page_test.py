@@ -52,9 +52,10 @@ const ground = (e) => {
 };
 return [...document.querySelectorAll("#Form1 > *")]
     .filter((e) => e.type !== "range" && getComputedStyle(e).visibility === "visible")
+    .map((e) => (e.className === "arrows" ? e.firstChild : e))
     .map((e) => {
         const [a, b] = [luminance(getComputedStyle(e).color), luminance(ground(e))];
-        return [e.id, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+        return [e.id || e.parentElement.className, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
     });
 """
 
@@ -163,14 +164,16 @@ try:
     check(control("txtBinary(1)").get_attribute("value") == "00001010.00000000.00000000.00000001",
           f"a click wrote {control('txtBinary(1)').get_attribute('value')!r}")
 
-    # Dark style and more contrast, as the browser asks for them: every verdict at least 4.5 : 1
-    # on what it stands on, and with more contrast every text at least 7 : 1.
+    # Dark style, more contrast and the system's forced colours, as the browser asks for them:
+    # every verdict at least 4.5 : 1 on what it stands on, and with more contrast every text at
+    # least 7 : 1.
     for name in ("Command2(0)", "Command2(1)", "Command2(2)"):
         control(name).click()
     for features, verdicts, texts in (
             ([("prefers-color-scheme", "dark")], 4.5, 0),
             ([("prefers-contrast", "more")], 7, 7),
-            ([("prefers-color-scheme", "dark"), ("prefers-contrast", "more")], 7, 7)):
+            ([("prefers-color-scheme", "dark"), ("prefers-contrast", "more")], 7, 7),
+            ([("forced-colors", "active"), ("prefers-color-scheme", "dark")], 4.5, 4.5)):
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
             "features": [{"name": name, "value": value} for name, value in features]})
 
@@ -182,6 +185,18 @@ try:
         except TimeoutException:
             check(False, f"too faint under {features}: {faint(driver)}")
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+    # A 360x640 phone: the whole window shows, scaled as a whole to the screen's width.
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    driver.refresh()
+    shown = "const r = document.getElementById('Form1').getBoundingClientRect();" \
+            "return [r.left, r.top, r.right, r.bottom].map(Math.round);"
+    try:
+        WebDriverWait(driver, 5).until(lambda d: d.execute_script(shown) == [0, 0, 360, 291])
+    except TimeoutException:
+        check(False, f"on a phone the window stands at {driver.execute_script(shown)}")
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     check(not errors, f"the console reports {errors}")
