@@ -159,6 +159,18 @@ try:
     check(control("HScroll1(0)").get_attribute("value") == "1", "the bar did not come back to rest")
     check(control("txtDecimal(1)").get_attribute("value") == "10.0.0.1",
           "a conversion overwrote the other row")
+    # A 4 MiB paste with no answer in it leaves both boxes as they were, and the page answers.
+    pasted = driver.execute_script("""
+        const box = document.getElementById("txtDecimal(1)");
+        box.value = "\u00e9x\ud83d\ude00.".repeat(1 << 20);
+        return box.value.length;""")
+    control("HScroll1(1)").send_keys(Keys.ARROW_RIGHT)
+    check(control("txtBinary(1)").get_attribute("value") == "00000000.00000000.00000000.00000000",
+          "a paste with no answer wrote the binary box")
+    check(driver.execute_script("return document.getElementById('txtDecimal(1)').value.length")
+          == pasted, "the paste was not kept as it was")
+    control("txtDecimal(1)").clear()
+    control("txtDecimal(1)").send_keys("10.0.0.1")
     # A click on the bar's right arrow, right of its middle.
     ActionChains(driver).move_to_element_with_offset(control("HScroll1(1)"), 8, 0).click().perform()
     check(control("txtBinary(1)").get_attribute("value") == "00001010.00000000.00000000.00000001",
