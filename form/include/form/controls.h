@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <ranges>
 #include <string_view>
 
 namespace form {
@@ -98,8 +98,18 @@ inline constexpr int kClientWidth = 762;
 inline constexpr int kClientHeight = 616;
 
 // Each row has a tab place of its own, and every control lies inside the client area.
-static_assert(std::ranges::is_permutation(kControls | std::views::transform(&Control::tabPlace),
-                                          std::views::iota(0, static_cast<int>(kControls.size()))));
+constexpr bool EachTabPlaceOnce() {
+    std::array<bool, kControls.size()> taken{};
+    for (const Control& c : kControls) {
+        const auto place = static_cast<std::size_t>(c.tabPlace);
+        if (c.tabPlace < 0 || place >= taken.size() || taken.at(place)) {
+            return false;
+        }
+        taken.at(place) = true;
+    }
+    return true;
+}
+static_assert(EachTabPlaceOnce());
 static_assert(std::ranges::all_of(kControls, [](const Control& c) {
     return c.left >= 0 && c.top >= 0 && c.left + c.width <= kClientWidth &&
            c.top + c.height <= kClientHeight;
