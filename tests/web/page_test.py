@@ -1,6 +1,6 @@
 """The page in Debian's Chromium, headless, driven as a learner would: its controls against the
-table of controls, the four events, the keyboard and the converter. The first argument is the
-built site folder."""
+table of controls, the four events, the keyboard and the converter, and axe-core's rules in
+English and in Arabic. The arguments are the built site folder and axe-core's axe.min.js."""
 import functools
 import http.server
 import re
@@ -32,6 +32,8 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+with open(sys.argv[2], encoding="utf-8") as axe_source:
+    AXE = axe_source.read()
 server = http.server.ThreadingHTTPServer(
     ("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
 threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -58,6 +60,15 @@ return [...document.querySelectorAll("#Form1 > *")]
         return [e.id || e.parentElement.className, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
     });
 """
+
+
+def violations(chromium):
+    """What axe-core finds against its rules in the page as it stands, by rule and element."""
+    chromium.execute_script(AXE)
+    return chromium.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        axe.run(document).then((found) => done(found.violations.map(
+            (rule) => [rule.id, rule.nodes.map((node) => node.target.join(" "))])));""")
 
 
 def browser(languages):
@@ -197,6 +208,8 @@ try:
         except TimeoutException:
             check(False, f"too faint under {features}: {faint(driver)}")
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+    found = violations(driver)  # with every verdict shown
+    check(not found, f"axe-core finds in English: {found}")
 
     # A 360x640 phone: the whole window shows, scaled as a whole to the screen's width.
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
@@ -245,6 +258,10 @@ try:
     driver.find_element(By.ID, "Command2(0)").click()
     said = driver.find_element(By.ID, "spoken").get_attribute("textContent")
     check(said.startswith(arabic["a) "].strip() + " "), f"verdict a) is said {said!r}")
+    for name in ("Command2(1)", "Command2(2)", "Command2(3)"):
+        driver.find_element(By.ID, name).click()
+    found = violations(driver)
+    check(not found, f"axe-core finds in Arabic: {found}")
 
     # Offline after the first visit: with the server gone, the page comes back whole, in Arabic.
     try:
