@@ -180,6 +180,9 @@ function showRound() {
         const verdict = controls.lblSolution[i];
         verdict.textContent = option.visible ? quizText(option.verdict) : "";
         verdict.style.visibility = option.visible ? "" : "hidden";
+        if (!option.visible) {
+            controls.Command2[i].removeAttribute("aria-description");
+        }
     });
     paintVerdicts();
     fitTexts();
@@ -196,12 +199,25 @@ controls.cmdQuestion.forEach((button, i) => button.addEventListener("click", () 
     sayQuestion();
 }));
 
-controls.Command2.forEach((button, i) => button.addEventListener("click", () => {
-    quiz.revealVerdict(i);
-    const option = showRound().options[i];
-    say(tr("ui::Form1", "%1 %2", [controls.Label2[i].textContent.trim(), quizText(option.verdict)],
-           "spoken verdict"));
-}));
+function spokenVerdict(i) {
+    return tr("ui::Form1", "%1 %2", [controls.Label2[i].textContent.trim(),
+                                     quizText(quiz.round().options[i].verdict)], "spoken verdict");
+}
+
+controls.Command2.forEach((button, i) => {
+    button.addEventListener("click", () => {
+        quiz.revealVerdict(i);
+        showRound();
+        say(spokenVerdict(i));
+    });
+    // Back on a revealed Select, a screen reader says its verdict after its name, as in the
+    // window. It is given only once the button is left, so that the reveal is said once.
+    button.addEventListener("blur", () => {
+        if (quiz.round().options[i].visible) {
+            button.setAttribute("aria-description", spokenVerdict(i));
+        }
+    });
+});
 
 controls.HScroll1.forEach((bar, r) => {
     const decimal = controls.txtDecimal[r];

@@ -4,12 +4,17 @@
 # KWin, on Wayland as a plain user; with Orca running and the keyboard only. What Orca speaks is
 # read from its debug log; the accessibility tree is read through AT-SPI.
 # In the language LANG names, Orca's and the window's, where the window has it.
+# With --page, the window as a web page: the built site served on this machine's own address and
+# opened in Debian's Chromium as an app, under openbox.
 # Usage: screen_reader_test.sh PROGRAM [gnome|plasma]
+#        screen_reader_test.sh --page SITE
 set -euo pipefail
-program=$(realpath "$1")
+page= program=$1
+[ "$1" != --page ] || page=1 program=$2
+program=$(realpath "$program")
 here=$(dirname "$(realpath "$0")")
 source "$here/../support/display.sh"
-if [ -n "${2:-}" ] && [ -z "${BRAMBLET_DESKTOP:-}" ]; then
+if [ -z "$page" ] && [ -n "${2:-}" ] && [ -z "${BRAMBLET_DESKTOP:-}" ]; then
     compositor=kwin_wayland
     [ "$2" != gnome ] || compositor=gnome-shell
     command -v "$compositor" >/dev/null ||
@@ -65,7 +70,21 @@ started="SPEECH OUTPUT: '$(/usr/bin/python3 -c \
 timeout 30 sh -c "until grep -qsF \"$started\" '$orca_log'; do sleep 0.2; done" ||
     { tail -n 20 "$orca_log"; fail "Orca did not start"; }
 
-"$program" >"$work/app.log" 2>&1 &
+if [ -n "$page" ]; then
+    # Debian's own Python serves the site; it prints the port it was given.
+    /usr/bin/python3 -u -m http.server --bind 127.0.0.1 --directory "$program" 0 >"$work/server.log" 2>&1 &
+    server_pid=$!
+    timeout 10 sh -c "until grep -q ' port ' '$work/server.log'; do sleep 0.1; done" ||
+        fail "the site was not served"
+    port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/server.log" | head -n 1)
+    # As root Chromium needs --no-sandbox, and --test-type keeps it from saying so in a bar of
+    # its own; the rest keep it from reaching out to Google's hosts.
+    chromium --no-sandbox --test-type --force-renderer-accessibility --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$work/chromium" --app="http://127.0.0.1:$port/" >"$work/app.log" 2>&1 &
+else
+    "$program" >"$work/app.log" 2>&1 &
+fi
 app_pid=$!
 # The window as the X server knows it; on a desktop, the client waits for it in the
 # accessibility tree.
@@ -73,4 +92,4 @@ if [ -z "${BRAMBLET_DESKTOP:-}" ]; then
     [ -n "$(wait_for_window)" ] || { cat "$work/app.log"; fail "no window"; }
 fi
 # Debian's own Python: the one with the GObject bindings pyatspi needs.
-/usr/bin/python3 "$here/screen_reader_client.py" "$orca_log"
+/usr/bin/python3 "$here/screen_reader_client.py" "$orca_log" ${page:+page}

@@ -49,16 +49,16 @@ start_accessibility_bus() {
 }
 
 # A scratch folder in $work; on exit it is removed, and the program, screen reader, accessibility
-# bus, window manager and Xvfb that the caller started (app_pid, orca_pid, bus_pid, wm_pid,
-# xvfb_pid) are stopped.
+# bus, window manager, web server and Xvfb that the caller started (app_pid, orca_pid, bus_pid,
+# wm_pid, server_pid, xvfb_pid) are stopped.
 start_scratch() {
     work=$(mktemp -d)
     trap stop_scratch EXIT
 }
 
 stop_scratch() {
-    kill "${app_pid:-}" "${orca_pid:-}" "${bus_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null ||
-        true
+    kill "${app_pid:-}" "${orca_pid:-}" "${bus_pid:-}" "${wm_pid:-}" "${server_pid:-}" \
+        "${xvfb_pid:-}" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
 }
