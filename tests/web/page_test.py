@@ -3,11 +3,13 @@ table of controls, the four events, the keyboard and the converter, and axe-core
 English and in Arabic. The arguments are the built site folder and axe-core's axe.min.js."""
 import functools
 import http.server
+import io
 import re
 import sys
 import os
 import threading
 
+from PIL import Image
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.action_chains import ActionChains
@@ -39,12 +41,28 @@ server = http.server.ThreadingHTTPServer(
 threading.Thread(target=server.serve_forever, daemon=True).start()
 
 
-# Each shown control's text colour against what it stands on, as WCAG's contrast ratio.
-CONTRASTS = """
+def contrast(first, second):
+    """WCAG's contrast ratio between two colours, each red, green, blue from 0 to 255."""
+    def luminance(rgb):
+        linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+                  for c in (c / 255 for c in rgb[:3])]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+def drawn_contrast(element):
+    """A text's contrast as the screen shows it: the pixel that stands out most from the colour
+    that most of its box is drawn in."""
+    image = Image.open(io.BytesIO(element.screenshot_as_png)).convert("RGB")
+    colours = image.getcolors(image.width * image.height)
+    ground = max(colours)[1]
+    return max(contrast(colour, ground) for _, colour in colours)
+
+
+# Each shown control's text colour and the colour of what it stands on.
+COLOURS = """
 const rgb = (css) => css.match(/[\\d.]+/g).map(Number);
-const luminance = (css) => rgb(css).slice(0, 3).map((c) => c / 255)
-    .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
-    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
 const ground = (e) => {
     for (; e; e = e.parentElement) {
         const colour = getComputedStyle(e).backgroundColor;
@@ -55,10 +73,7 @@ const ground = (e) => {
 return [...document.querySelectorAll("#Form1 > *")]
     .filter((e) => e.type !== "range" && getComputedStyle(e).visibility === "visible")
     .map((e) => (e.className === "arrows" ? e.firstChild : e))
-    .map((e) => {
-        const [a, b] = [luminance(getComputedStyle(e).color), luminance(ground(e))];
-        return [e.id || e.parentElement.className, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
-    });
+    .map((e) => [e.id || e.parentElement.className, rgb(getComputedStyle(e).color), rgb(ground(e))]);
 """
 
 
@@ -188,8 +203,8 @@ try:
           f"a click wrote {control('txtBinary(1)').get_attribute('value')!r}")
 
     # Dark style, more contrast and the system's forced colours, as the browser asks for them:
-    # every verdict at least 4.5 : 1 on what it stands on, and with more contrast every text at
-    # least 7 : 1.
+    # every verdict at least 4.5 : 1 on what it stands on, in its colours and as drawn, and with
+    # more contrast every text at least 7 : 1.
     for name in ("Command2(0)", "Command2(1)", "Command2(2)"):
         control(name).click()
     for features, verdicts, texts in (
@@ -201,7 +216,11 @@ try:
             "features": [{"name": name, "value": value} for name, value in features]})
 
         def faint(_):
-            return [(name, ratio) for name, ratio in driver.execute_script(CONTRASTS)
+            ratios = [(name, contrast(text, ground)) for name, text, ground
+                      in driver.execute_script(COLOURS)]
+            ratios += [(f"{name} as drawn", drawn_contrast(control(name)))
+                       for name in (f"lblSolution({i})" for i in range(4))]
+            return [(name, ratio) for name, ratio in ratios
                     if ratio < (verdicts if name.startswith("lblSolution") else texts)]
         try:  # the page repaints on the browser's next frame
             WebDriverWait(driver, 2).until(lambda d: not faint(d))
