@@ -56,15 +56,27 @@ class Orca:
     def __init__(self, log):
         self.log = open(log, encoding="utf-8", errors="replace")
         self.said = []  # (time, text)
+        self.speeches = []  # for each utterance, which of Orca's speeches it was part of
+        self.speeches_begun = 0
         self.forgotten = 0  # times Orca 48 has cleared what it keeps of the objects it read
 
     def read(self):
         for line in self.log.readlines():
+            self.speeches_begun += "- SPEECH: Speak " in line
             match = SPOKEN.match(line.rstrip("\r\n"))
-            if match:
-                when = datetime.strptime(match[1], "%H:%M:%S.%f")
-                self.said.append((when, match[2].rstrip(". ")))
-            self.forgotten += "GENERATOR: Clearing cache." in line
+            if not match:
+                self.forgotten += "GENERATOR: Clearing cache." in line
+                continue
+            when = datetime.strptime(match[1], "%H:%M:%S.%f")
+            text = match[2].rstrip(". ")
+            # In a page, Orca 51 speaks a control's role in a voice of its own, as an utterance
+            # of its own in the same speech: a learner hears it with the name before it.
+            if (PAGE and "'voice-type': 'system'" in line and self.speeches and
+                    self.speeches[-1] == self.speeches_begun):
+                self.said[-1] = (self.said[-1][0], f"{self.said[-1][1]} {text}")
+            else:
+                self.said.append((when, text))
+                self.speeches.append(self.speeches_begun)
 
     def forget(self):
         """Orca 48 keeps what it read of an object for up to two seconds, the description of a

@@ -78,9 +78,11 @@ if [ -n "$page" ]; then
         fail "the site was not served"
     port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/server.log" | head -n 1)
     # As root Chromium needs --no-sandbox, and --test-type keeps it from saying so in a bar of
-    # its own; the rest keep it from reaching out to Google's hosts.
+    # its own; the rest keep it from reaching out to Google's hosts, and from waiting on the
+    # desktop's notification service, which Plasma starts only to wait for it in vain.
     chromium --no-sandbox --test-type --force-renderer-accessibility --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync \
+        --disable-features=NativeNotifications \
         --user-data-dir="$work/chromium" --app="http://127.0.0.1:$port/" >"$work/app.log" 2>&1 &
 else
     "$program" >"$work/app.log" 2>&1 &
