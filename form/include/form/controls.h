@@ -115,4 +115,41 @@ static_assert(std::ranges::all_of(kControls, [](const Control& c) {
            c.top + c.height <= kClientHeight;
 }));
 
+// Where a control stands when the window is read line by line, as a narrow screen shows it: its
+// line, counted from 1 at the top, and its place in that line, counted from 1 on the left. A line
+// is a run of controls that overlap from top to bottom, as the letter, option, Select button and
+// verdict of one option do, though the button is shorter than the label.
+struct ReadingPlace {
+    int line;
+    int place;
+};
+
+// The table lists its controls from the top, so each new line starts below all before it.
+constexpr std::array<int, kControls.size()> ReadingLines() {
+    std::array<int, kControls.size()> lines{};
+    int line = 0;
+    int bottom = 0;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const Control& c = kControls.at(i);
+        if (c.top >= bottom) {
+            ++line;
+        }
+        bottom = std::max(bottom, c.top + c.height);
+        lines.at(i) = line;
+    }
+    return lines;
+}
+
+// The reading place of the control in row `row` of the table.
+constexpr ReadingPlace ReadingPlaceOf(std::size_t row) {
+    constexpr std::array<int, kControls.size()> kLines = ReadingLines();
+    ReadingPlace found{.line = kLines.at(row), .place = 1};
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kLines.at(i) == found.line && kControls.at(i).left < kControls.at(row).left) {
+            ++found.place;
+        }
+    }
+    return found;
+}
+
 } // namespace form
