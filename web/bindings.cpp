@@ -61,7 +61,6 @@ public:
         val result = val::object();
         result.set("decimal", Wide(decimal_));
         result.set("binary", Wide(binary_));
-        result.set("bar", bar_);
         result.set("written", val(written_));
         return result;
     }

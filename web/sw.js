@@ -1,40 +1,41 @@
-// Keeps the page working with no network after the first visit: every file of the site is kept
-// when the worker is installed, and each request is answered from what is kept, the network
-// refreshing it for the next visit where it can be reached.
-const KEPT = "orwins-bramblet";
-const SITE = ["./", "index.html", "page.js", "page.css", "orwins-bramblet.svg",
-    "orwins-bramblet-256.png", "manifest.json", "bramblet.js", "bramblet.wasm",
-    "fonts/ComicNeue-Regular.woff2", "i18n/languages.json"];
+// Keeps the page working with no network after the first visit. Each build keeps its files in a
+// store named after it, filled whole when its worker is installed, straight from the server, past
+// the browser's own cache; the stores of older builds go once it takes over. A learner who was
+// here before therefore runs the new build from the second load after it is deployed, and never
+// a mix of two builds.
+const BUILD = "@BUILD@";
+const STORE = `orwins-bramblet-${BUILD}`;
+const FILES = @FILES@;
 
 self.addEventListener("install", (event) => {
     event.waitUntil((async () => {
-        const kept = await caches.open(KEPT);
-        await kept.addAll(SITE);
-        const languages = await (await kept.match("i18n/languages.json")).json();
-        await kept.addAll(languages.map((language) => `i18n/${language}.json`));
+        const store = await caches.open(STORE);
+        await store.addAll(FILES.map((file) => new Request(file, { cache: "reload" })));
         await self.skipWaiting();
     })());
 });
 
-self.addEventListener("activate", (event) => event.waitUntil(self.clients.claim()));
+self.addEventListener("activate", (event) => {
+    event.waitUntil((async () => {
+        for (const name of await caches.keys()) {
+            if (name !== STORE) {
+                await caches.delete(name);
+            }
+        }
+        await self.clients.claim();
+    })());
+});
 
 self.addEventListener("fetch", (event) => {
     if (event.request.method !== "GET") {
         return;
     }
     event.respondWith((async () => {
-        const kept = await caches.open(KEPT);
-        const fresh = fetch(event.request).then((response) => {
-            if (response.ok) {
-                kept.put(event.request, response.clone());
-            }
-            return response;
-        });
-        const known = await kept.match(event.request);
-        if (known) {
-            fresh.catch(() => {}); // offline: what is kept will do
-            return known;
-        }
-        return fresh;
+        const store = await caches.open(STORE);
+        // The page itself, under whatever address it was opened by.
+        const kept = event.request.mode === "navigate"
+            ? await store.match("./")
+            : await store.match(event.request);
+        return kept ?? fetch(event.request);
     })());
 });

@@ -180,10 +180,11 @@ orca = Orca(sys.argv[1])
 window = wait_for(page_document if PAGE else program_window, "window named Orwin's Bramblet")
 
 if PAGE:
-    # Start-up: the page and its focused button. The question the page opens with is read only
-    # once Chromium has told Orca that the page is loaded, which can come before it or after.
+    # Start-up: the page, its focused button and the question it opens with, which the page gives
+    # once it has loaded, when Orca listens to it.
     focused = orca.wait(T("New Type 1") + r" (\S+(?: \S+)?)", 0, "the focused New Type 1")[1]
     BUTTON = re.escape(focused[1])
+    orca.wait(T("Which of these IP addresses matches:") + " " + ADDRESS + r"/\d+", 0, "the first question")
     NOTICE = ""  # Orca says a live region's text on its own
 else:
     # Start-up: the window, its focused button, then the question it opens with, which nothing
@@ -259,9 +260,17 @@ orca.tab_to(T("Select %1 %2", re.escape(letter("b) ")), ADDRESS + r"/\d+"),
 orca.key("Return", NOTICE + T("%1 %2", re.escape(letter("b) ")), verdicts("True", "Too High", "Too Low")),
          "verdict b)")
 
-# A converter row, both ways: the text written into the other box is said.
-orca.tab_to(T("Convert direction, row %1", "1"), "the first converter bar")
-orca.key("Right", NOTICE + r"11111111\.11111111\.11111111\.11111111",
-         "the binary text written")
-orca.key("Left", NOTICE + r"255\.255\.255\.255", "the decimal text written")
+# A converter row, both ways: the text written into the other box is said. In the window the bar
+# takes Right and Left. The page's bar is a group of two arrow buttons: Orca, reading the page,
+# goes from one to the other with Right and Left, and a learner presses the one wanted.
+if PAGE:
+    orca.tab_to(T("Fill the decimal box"), "the first converter row's arrows")
+    orca.key("Right", T("Fill the binary box") + " " + BUTTON, "the arrow that fills the binary box")
+    orca.key("space", r"11111111\.11111111\.11111111\.11111111", "the binary text written")
+    orca.key("Left", T("Fill the decimal box") + " " + BUTTON, "the arrow that fills the decimal box")
+    orca.key("space", r"255\.255\.255\.255", "the decimal text written")
+else:
+    orca.tab_to(T("Convert direction, row %1", "1"), "the first converter bar")
+    orca.key("Right", NOTICE + r"11111111\.11111111\.11111111\.11111111", "the binary text written")
+    orca.key("Left", NOTICE + r"255\.255\.255\.255", "the decimal text written")
 print("1 passed, 0 failed")

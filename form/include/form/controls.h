@@ -50,6 +50,13 @@ inline constexpr std::string_view kLetterD = Translatable("ui::Form1", "d) ");
 //: pixels for its caption, about seven letters; a longer caption is drawn smaller.
 inline constexpr std::string_view kSelect = Translatable("ui::Form1", "Select");
 
+//: What a screen reader says of a converter row's arrow that fills the row's box of dotted-decimal
+//: text from its box of dotted binary text.
+inline constexpr std::string_view kFillDecimal = Translatable("ui::Form1", "Fill the decimal box");
+//: What a screen reader says of a converter row's arrow that fills the row's box of dotted binary
+//: text from its box of dotted-decimal text.
+inline constexpr std::string_view kFillBinary = Translatable("ui::Form1", "Fill the binary box");
+
 inline constexpr std::string_view kStartAddress = "123.54.23.45";
 inline constexpr std::string_view kStartDecimal = "255.255.255.255";
 inline constexpr std::string_view kStartBinary = "00000000.00000000.00000000.00000000";

@@ -102,6 +102,16 @@
         <translation>RTL</translation>
     </message>
     <message>
+        <source>Fill the decimal box</source>
+        <extracomment>What a screen reader says of a converter row&apos;s arrow that fills the row&apos;s box of dotted-decimal text from its box of dotted binary text.</extracomment>
+        <translation>املأ حقل العنوان العشري</translation>
+    </message>
+    <message>
+        <source>Fill the binary box</source>
+        <extracomment>What a screen reader says of a converter row&apos;s arrow that fills the row&apos;s box of dotted binary text from its box of dotted-decimal text.</extracomment>
+        <translation>املأ حقل العنوان الثنائي</translation>
+    </message>
+    <message>
         <source>Select %1 %2</source>
         <extracomment>What a screen reader says for a Select button: its caption, the same word as the button&apos;s &quot;Select&quot;, then the option&apos;s letter (%1, as &quot;a)&quot;) and the option (%2).</extracomment>
         <translation>اختر %1 %2</translation>
@@ -136,6 +146,19 @@
         <comment>spoken verdict</comment>
         <extracomment>What a screen reader says when a verdict is revealed: the option&apos;s letter (%1, as &quot;a)&quot;), then the verdict (%2, as &quot;True&quot;).</extracomment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>web::Page</name>
+    <message>
+        <source>The page could not load. Check the connection, then try again.</source>
+        <extracomment>Shown on the web page when its program or one of its files could not be fetched, over a button that loads the page again.</extracomment>
+        <translation>تعذّر تحميل الصفحة. تحقّق من الاتصال، ثم حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <extracomment>The button under that message, which loads the web page again.</extracomment>
+        <translation>حاول مرة أخرى</translation>
     </message>
 </context>
 </TS>
