@@ -57,10 +57,14 @@ function variant(name, change) {
     return folder;
 }
 
-// In the page: each shown control's text and box as drawn, for the layout checks.
+// In the page: each shown control's text and box as drawn, for the layout checks. A text's size is
+// as it shows, should anything scale the page.
 function drawn() {
     const measure = document.createElement("canvas").getContext("2d");
-    return [...document.querySelectorAll("#Form1 > .control, .arrow")]
+    const form = document.getElementById("Form1");
+    const shown = form.getBoundingClientRect().width / form.offsetWidth;
+    const scale = Math.abs(shown - 1) < 0.01 ? 1 : shown; // offsetWidth is rounded
+    return [...document.querySelectorAll("#Form1 > :not(h1, .line-end), .arrow")]
         .filter((e) => getComputedStyle(e).visibility === "visible")
         .map((e) => {
             const style = getComputedStyle(e);
@@ -71,9 +75,10 @@ function drawn() {
                 cut = measure.measureText(e.value).width >
                     e.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight) + 1;
             }
-            return { id: e.id || `${e.parentElement.id} ${e.className}`, size: parseFloat(style.fontSize),
+            return { id: e.id || `${e.parentElement.id} ${e.className}`,
+                     size: Math.round(parseFloat(style.fontSize) * scale * 100) / 100,
                      box: [box.left, box.top, box.width, box.height].map(Math.round),
-                     target: e.matches("button, input"), text: e.matches(":not(.arrowbar)"), cut };
+                     target: e.matches("button, input"), text: !e.matches("[role=group]"), cut };
         });
 }
 
@@ -337,18 +342,20 @@ const CASES = [
                 }
             }
         }],
-    ["dark style, more contrast and forced colours keep every text readable", { width: 1000, height: 800 },
+    ["dark style, more contrast and forced colours keep every text readable, in both layouts",
+        { width: 1000, height: 800 },
         async (page) => {
             await revealAll(page);
-            for (const [features, verdicts, texts] of [
+            for (const [[features, verdicts, texts], width] of [
                 [[{ name: "prefers-color-scheme", value: "dark" }], 4.5, 0],
                 [[{ name: "prefers-contrast", value: "more" }], 7, 7],
                 [[{ name: "prefers-color-scheme", value: "dark" }, { name: "prefers-contrast", value: "more" }], 7, 7],
                 [[{ name: "forced-colors", value: "active" }, { name: "prefers-color-scheme", value: "dark" }], 4.5, 4.5],
-            ]) {
+            ].flatMap((media) => [[media, 1000], [media, 480]])) {
                 if (!await page.media(features)) {
                     return; // this engine lets no test set them
                 }
+                await page.viewport(width, 800);
                 const faint = async () => {
                     const ratios = (await page.run(colours)).map(([id, fore, back]) => [id, contrast(fore, back)]);
                     for (const i of [0, 1, 2, 3]) {
@@ -357,7 +364,7 @@ const CASES = [
                     return ratios.filter(([id, ratio]) => ratio < (id.startsWith("lblSolution") ? verdicts : texts));
                 };
                 const settled = await until(async () => (await faint()).length === 0, 2);
-                check(settled, `too faint under ${JSON.stringify(features)}: ${JSON.stringify(await faint())}`);
+                check(settled, `too faint at ${width} px under ${JSON.stringify(features)}: ${JSON.stringify(await faint())}`);
             }
             await page.media([]);
         }],
