@@ -72,16 +72,18 @@ class PuppeteerPage {
 }
 
 const LAUNCH = {
-    chromium: (languages, scripts) => ({
+    chromium: ({ languages, scripts }) => ({
         browser: "chrome",
         executablePath: "/usr/bin/chromium",
         args: ["--no-sandbox", `--accept-lang=${languages}`, "--disable-features=NativeNotifications",
                ...(scripts ? [] : ["--blink-settings=scriptEnabled=false"])],
     }),
-    firefox: (languages, scripts) => ({
+    firefox: ({ languages, scripts, dark }) => ({
         browser: "firefox",
         executablePath: "/usr/bin/firefox-esr",
-        extraPrefsFirefox: { "intl.accept_languages": languages, "javascript.enabled": scripts },
+        extraPrefsFirefox: { "intl.accept_languages": languages, "javascript.enabled": scripts,
+                             // 0 asks pages for their dark style, 2 for the system's
+                             "layout.css.prefers-color-scheme.content-override": dark ? 0 : 2 },
     }),
 };
 
@@ -153,8 +155,8 @@ class WebKitPage {
 
 // Opens a fresh browser of `engine` for a learner whose browser asks for `languages`, first in
 // that order, with an empty profile: no cache, no service worker. Without `scripts`, where the
-// engine's driver can turn them off, or else null.
-export async function open(engine, languages, { scripts = true } = {}) {
+// engine's driver can turn them off, or else null; `dark`, in the browser's dark style.
+export async function open(engine, languages, { scripts = true, dark = false } = {}) {
     if (engine === "webkit") {
         if (!scripts) {
             return null; // WebKitWebDriver has no setting for it
@@ -162,7 +164,9 @@ export async function open(engine, languages, { scripts = true } = {}) {
         const port = await freePort();
         // MiniBrowser takes its language from the environment, as any GTK program does.
         const server = spawn("WebKitWebDriver", [`--port=${port}`], {
-            stdio: "ignore", env: { ...process.env, LC_ALL: "", ...localeFor(languages) } });
+            stdio: "ignore",
+            env: { ...process.env, LC_ALL: "", ...localeFor(languages),
+                   ...(dark ? { GTK_THEME: "Adwaita:dark" } : {}) } });
         let driver;
         for (let tries = 0; !driver; ++tries) {
             try {
@@ -181,9 +185,14 @@ export async function open(engine, languages, { scripts = true } = {}) {
         }
         return new WebKitPage(driver, server);
     }
-    const browser = await puppeteer.launch({ headless: true, ...LAUNCH[engine](languages, scripts) });
+    const browser = await puppeteer.launch({ headless: true,
+                                             ...LAUNCH[engine]({ languages, scripts, dark }) });
     const [page] = await browser.pages();
-    return new PuppeteerPage(browser, page, engine);
+    const opened = new PuppeteerPage(browser, page, engine);
+    if (dark && engine === "chromium") {
+        await opened.media([{ name: "prefers-color-scheme", value: "dark" }]);
+    }
+    return opened;
 }
 
 export const ENGINES = ["chromium", "firefox", "webkit"];

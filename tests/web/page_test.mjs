@@ -123,6 +123,16 @@ function colours() {
         .map((e) => [e.id || e.className, rgb(getComputedStyle(e).color), ground(e)]);
 }
 
+// The texts below their least contrast: verdicts below `verdicts`, in their colours and as drawn,
+// any other text below `texts`.
+async function faint(page, verdicts, texts) {
+    const ratios = (await page.run(colours)).map(([id, fore, back]) => [id, contrast(fore, back)]);
+    for (const i of [0, 1, 2, 3]) {
+        ratios.push([`lblSolution(${i}) as drawn`, drawnContrast(await page.screenshot(`lblSolution(${i})`))]);
+    }
+    return ratios.filter(([id, ratio]) => ratio < (id.startsWith("lblSolution") ? verdicts : texts));
+}
+
 const text = (page, id) => page.run((name) => document.getElementById(name).textContent, id);
 const value = (page, id) => page.run((name) => document.getElementById(name).value, id);
 const focused = (page) => page.run(() => document.activeElement.id ||
@@ -342,31 +352,37 @@ const CASES = [
                 }
             }
         }],
-    ["dark style, more contrast and forced colours keep every text readable, in both layouts",
+    ["more contrast and forced colours keep every text readable, in both layouts",
         { width: 1000, height: 800 },
         async (page) => {
             await revealAll(page);
             for (const [[features, verdicts, texts], width] of [
-                [[{ name: "prefers-color-scheme", value: "dark" }], 4.5, 0],
                 [[{ name: "prefers-contrast", value: "more" }], 7, 7],
                 [[{ name: "prefers-color-scheme", value: "dark" }, { name: "prefers-contrast", value: "more" }], 7, 7],
                 [[{ name: "forced-colors", value: "active" }, { name: "prefers-color-scheme", value: "dark" }], 4.5, 4.5],
             ].flatMap((media) => [[media, 1000], [media, 480]])) {
                 if (!await page.media(features)) {
-                    return; // this engine lets no test set them
+                    return console.log(`[${engine}] more contrast: not judged, the engine's driver cannot ask for it`);
                 }
                 await page.viewport(width, 800);
-                const faint = async () => {
-                    const ratios = (await page.run(colours)).map(([id, fore, back]) => [id, contrast(fore, back)]);
-                    for (const i of [0, 1, 2, 3]) {
-                        ratios.push([`lblSolution(${i}) as drawn`, drawnContrast(await page.screenshot(`lblSolution(${i})`))]);
-                    }
-                    return ratios.filter(([id, ratio]) => ratio < (id.startsWith("lblSolution") ? verdicts : texts));
-                };
-                const settled = await until(async () => (await faint()).length === 0, 2);
-                check(settled, `too faint at ${width} px under ${JSON.stringify(features)}: ${JSON.stringify(await faint())}`);
+                const settled = await until(async () => (await faint(page, verdicts, texts)).length === 0, 2);
+                check(settled, `too faint at ${width} px under ${JSON.stringify(features)}: ` +
+                      JSON.stringify(await faint(page, verdicts, texts)));
             }
             await page.media([]);
+        }],
+    ["the browser's dark style keeps every verdict readable, in both layouts",
+        { dark: true, width: 1000, height: 800 },
+        async (page) => {
+            if (!await page.run(() => matchMedia("(prefers-color-scheme: dark)").matches)) {
+                return console.log(`[${engine}] dark style: not judged, the browser did not take it`);
+            }
+            await revealAll(page);
+            for (const width of [1000, 480]) {
+                await page.viewport(width, 800);
+                const settled = await until(async () => (await faint(page, 4.5, 0)).length === 0, 2);
+                check(settled, `too faint at ${width} px in dark style: ${JSON.stringify(await faint(page, 4.5, 0))}`);
+            }
         }],
     ["the languages asked for: the region each most likely means, and English first keeps English",
         { width: 1000, height: 800 },
@@ -465,11 +481,12 @@ const shared = await serve(site);
 const browsers = new Map(); // one browser for every case that needs no profile of its own
 try {
     for (const [name, options, run] of CASES) {
-        const { languages = "en-GB,de", site: kind, fresh, live, scripts = true, width, height, phone } = options;
-        const own = fresh || kind || !scripts;
+        const { languages = "en-GB,de", site: kind, fresh, live, scripts = true, dark, width, height,
+                phone } = options;
+        const own = fresh || kind || !scripts || dark;
         let page = own ? undefined : browsers.get(languages);
         if (!page) {
-            page = await open(engine, languages, { scripts });
+            page = await open(engine, languages, { scripts, dark });
             if (!page) {
                 console.log(`[${engine}] ${name}: not judged, the engine's driver cannot set it up`);
                 continue;
