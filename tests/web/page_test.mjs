@@ -164,18 +164,21 @@ async function load(page, url) {
     return until(async () => (await text(page, "lblAQuestion")) !== START);
 }
 
-// A new build deployed over the site the learner has visited: every file that a build changes
-// changes, and the build has a name of its own, as the next build would.
+// A new build deployed over the site the learner has visited, in place: every file that a build
+// changes changes, and the build has a name of its own, as the next build would. The files keep
+// their times where `keepTimes`, as a copy that keeps them does. Gives the new build's name.
 function deploy(live, keepTimes) {
     const old = readFileSync(join(live, "sw.js"), "utf8").match(/const BUILD = "(\w+)"/)[1];
     const next = `${old.slice(0, -4)}beef`;
-    const copy = join(work, `next-${keepTimes}`);
+    const copy = `${live}-next`;
     cpSync(live, copy, { recursive: true, preserveTimestamps: keepTimes });
     for (const name of ["index.html", "sw.js"]) {
         const file = join(copy, name);
         writeFileSync(file, readFileSync(file, "utf8").replaceAll(old, next));
     }
     writeFileSync(join(copy, "page.css"), `${readFileSync(join(copy, "page.css"), "utf8")}\n/* next */\n`);
+    rmSync(live, { recursive: true });
+    renameSync(copy, live);
     return next;
 }
 
@@ -422,9 +425,6 @@ const CASES = [
             check(await until(() => page.run(() => navigator.serviceWorker.controller !== null)),
                   "no service worker took the page");
             const next = deploy(live, keepTimes);
-            renameSync(join(work, `next-${keepTimes}`), `${live}-next`);
-            rmSync(live, { recursive: true });
-            renameSync(`${live}-next`, live);
             // What ran: the build of the page's script, and every build that any file came from.
             const builds = () => page.run(() => [document.querySelector("script[type=module]").src,
                 ...performance.getEntriesByType("resource").map((entry) => entry.name)]
