@@ -291,7 +291,7 @@ function bind(core, translations) {
     // listen to the page's announcements while it takes in the page. Once the learner moves on,
     // the button is only itself again.
     const first = controls.cmdQuestion[0];
-    if (document.activeElement === document.body) {
+    if (document.activeElement === first || document.activeElement === document.body) {
         describe(first, `${controls.lblQuestion.textContent} ${controls.lblAQuestion.textContent}`);
         first.addEventListener("blur", () => describe(first, ""), { once: true });
         first.focus();

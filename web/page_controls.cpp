@@ -90,13 +90,28 @@ void WriteFailure(std::ostream& out) {
         << "</button></div>\n";
 }
 
+// The control with the first tab place among those that take the focus: labels never do.
+const form::Control& FirstFocused() {
+    const form::Control* first = nullptr;
+    for (const form::Control& c : form::kControls) {
+        if (c.kind != form::Kind::Label && (first == nullptr || c.tabPlace < first->tabPlace)) {
+            first = &c;
+        }
+    }
+    return *first;
+}
+
 void WriteHtml(std::ostream& out) {
     for (int tabPlace = 0; tabPlace < static_cast<int>(form::kControls.size()); ++tabPlace) {
         for (const form::Control& c : form::kControls) {
             if (c.tabPlace != tabPlace) {
                 continue;
             }
-            const std::string attributes = "id=\"" + IdOf(c) + "\" class=\"" + Classes(c) + "\"";
+            // The window opens with the focus on its first control that takes it, and so does
+            // the page, from its first frame: a screen reader then starts at that control rather
+            // than reading the whole page aloud.
+            const std::string attributes = "id=\"" + IdOf(c) + "\" class=\"" + Classes(c) + "\"" +
+                                           (&c == &FirstFocused() ? " autofocus" : "");
             switch (c.kind) {
             case form::Kind::Button:
                 out << "<button type=\"button\" " << attributes << ">" << Escaped(c.text)

@@ -48,6 +48,7 @@ ONCE = 1.5  # seconds after an utterance in which it must not be said again
 # A learner hears Orca out before the next key; Orca 48 drops an announcement that comes within a
 # tenth of a second of the one before.
 PACE = 0.5
+SETTLE = 1.5  # seconds of quiet in which Orca has done reading a page it has just heard load
 
 
 class Orca:
@@ -86,6 +87,16 @@ class Orca:
         if self.forgotten:
             before = self.forgotten
             wait_for(lambda: self.read() or self.forgotten > before, "clearing in Orca", 5)
+
+    def hear_out(self, quiet, seconds=30):
+        """Waits until Orca has said nothing for `quiet` seconds, as a learner hears it out."""
+        deadline = time.monotonic() + seconds
+        heard, last = len(self.said), time.monotonic()
+        while time.monotonic() < deadline and time.monotonic() - last < quiet:
+            time.sleep(0.1)
+            self.read()
+            if len(self.said) != heard:
+                heard, last = len(self.said), time.monotonic()
 
     def wait(self, pattern, since, what, seconds=15):
         """The first utterance from `since` on that matches, as a match object."""
@@ -185,6 +196,9 @@ if PAGE:
     focused = orca.wait(T("New Type 1") + r" (\S+(?: \S+)?)", 0, "the focused New Type 1")[1]
     BUTTON = re.escape(focused[1])
     orca.wait(T("Which of these IP addresses matches:") + " " + ADDRESS + r"/\d+", 0, "the first question")
+    # Orca 51 may go on to read the whole page once it has loaded, and says nothing of a focus
+    # that moves while it reads; the learner hears it out first.
+    orca.hear_out(SETTLE)
     NOTICE = ""  # Orca says a live region's text on its own
 else:
     # Start-up: the window, its focused button, then the question it opens with, which nothing
