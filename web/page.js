@@ -291,6 +291,9 @@ function bind(core, translations) {
     // listen to the page's announcements while it takes in the page. Once the learner moves on,
     // the button is only itself again.
     const first = controls.cmdQuestion[0];
+    // The page's first frame asked for the focus there; an engine that would act on that only
+    // later must not take it back from where the learner has since moved it.
+    first.autofocus = false;
     if (document.activeElement === first || document.activeElement === document.body) {
         describe(first, `${controls.lblQuestion.textContent} ${controls.lblAQuestion.textContent}`);
         first.addEventListener("blur", () => describe(first, ""), { once: true });

@@ -7,6 +7,7 @@ import { existsSync, mkdtempSync, readdirSync } from "node:fs";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { PNG } from "pngjs";
 import puppeteer from "puppeteer-core";
 import { Builder, By, Key } from "selenium-webdriver";
 
@@ -143,8 +144,17 @@ class WebKitPage {
         await box.clear();
         await box.sendKeys(text);
     }
+    // WebKitWebDriver 2.52 gives an element's screenshot as an empty image: the element is cut
+    // from a screenshot of the page.
     async screenshot(id) {
-        return Buffer.from(await (await this.element(id)).takeScreenshot(), "base64");
+        const page = PNG.sync.read(Buffer.from(await this.driver.takeScreenshot(), "base64"));
+        const [left, top, width, height, scale] = await this.run((name) => {
+            const box = document.getElementById(name).getBoundingClientRect();
+            return [box.left, box.top, box.width, box.height, devicePixelRatio].map(Math.round);
+        }, id);
+        const element = new PNG({ width: width * scale, height: height * scale });
+        PNG.bitblt(page, element, left * scale, top * scale, width * scale, height * scale, 0, 0);
+        return PNG.sync.write(element);
     }
     async media() { return false; }
     async close() {
